@@ -1,0 +1,223 @@
+#include "model/item_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tb {
+namespace {
+
+// Tree-shaped test fixture: items are file items whose source is a short tag.
+struct Tree {
+    ItemSequence seq;
+
+    InstallItem* add(const char16_t* tag, InstallItem* parent = nullptr) {
+        return AppendChild(seq, CreateItem(InstallItemKind::File, 0, tag), parent);
+    }
+    InstallItem* list(InstallItem* parent = nullptr) {
+        return AppendChild(seq, CreateItem(InstallItemKind::ShowOptionList, 0), parent);
+    }
+    InstallItem* option(InstallItem* optionList) {
+        return AppendChild(seq, CreateItem(InstallItemKind::Option, 2), optionList);
+    }
+};
+
+std::u16string tagOf(const InstallItem* item) {
+    if (auto* f = itemAs<InstallFileItem>(item))
+        return f->source;
+    return item->kind == InstallItemKind::Option ? u"O" : u"L";
+}
+
+// Renders a sibling list as "a b (c d)" and checks every link on the way.
+std::u16string render(const ItemSequence& seq, const InstallItem* first = nullptr,
+                      const InstallItem* parent = nullptr) {
+    std::u16string out;
+    const InstallItem* start = parent ? first : seq.first;
+    const InstallItem* prev = nullptr;
+    for (const InstallItem* at = start; at; at = at->next) {
+        EXPECT_EQ(at->previous, prev);
+        EXPECT_EQ(at->parent, parent);
+        if (!out.empty())
+            out += u' ';
+        out += tagOf(at);
+        if (at->firstChild)
+            out += u"(" + render(seq, at->firstChild, at) + u")";
+        prev = at;
+    }
+    if (!parent) {
+        EXPECT_EQ(seq.last, prev);
+    }
+    return out;
+}
+
+TEST(ItemSequenceTest, InsertAfterAtListEndsAndInsideOptions) {
+    Tree t;
+    EXPECT_TRUE(t.seq.empty());
+    InstallItem* a = InsertAfter(t.seq, CreateItem(InstallItemKind::File, 0, u"a"), nullptr);
+    EXPECT_EQ(t.seq.first, a);
+    EXPECT_EQ(t.seq.last, a);
+    InstallItem* c = InsertAfter(t.seq, CreateItem(InstallItemKind::File, 0, u"c"), a);
+    InsertAfter(t.seq, CreateItem(InstallItemKind::File, 0, u"b"), a);
+    EXPECT_EQ(render(t.seq), u"a b c");
+    EXPECT_EQ(t.seq.last, c);
+
+    InstallItem* l = t.list();
+    InstallItem* o = t.option(l);
+    InstallItem* x = t.add(u"x", o);
+    InsertAfter(t.seq, CreateItem(InstallItemKind::File, 0, u"y"), x);
+    EXPECT_EQ(render(t.seq), u"a b c L(O(x y))");
+    EXPECT_EQ(t.seq.last, l) << "inserting inside an option must not move the top-level end";
+}
+
+TEST(ItemSequenceTest, RemoveAtEndsKeepsFirstAndLastRight) {
+    Tree t;
+    InstallItem* only = t.add(u"a");
+    RemoveItem(t.seq, only);
+    EXPECT_EQ(t.seq.first, nullptr);
+    EXPECT_EQ(t.seq.last, nullptr);
+
+    InstallItem* a = t.add(u"a");
+    t.add(u"b");
+    InstallItem* c = t.add(u"c");
+    RemoveItem(t.seq, c);
+    RemoveItem(t.seq, a);
+    EXPECT_EQ(render(t.seq), u"b");
+
+    InstallItem* l = t.list();
+    InstallItem* o1 = t.option(l);
+    t.option(l);
+    t.add(u"x", o1);
+    RemoveItem(t.seq, o1);
+    EXPECT_EQ(render(t.seq), u"b L(O)");
+}
+
+TEST(ItemSequenceTest, MoveAfterAcrossListsAdoptsParent) {
+    Tree t;
+    InstallItem* a = t.add(u"a");
+    InstallItem* l = t.list();
+    InstallItem* o = t.option(l);
+    InstallItem* x = t.add(u"x", o);
+    InstallItem* b = t.add(u"b");
+
+    ASSERT_TRUE(MoveAfter(t.seq, b, x)); // last top-level item into an option
+    EXPECT_EQ(render(t.seq), u"a L(O(x b))");
+    EXPECT_EQ(t.seq.last, l);
+
+    ASSERT_TRUE(MoveAfter(t.seq, x, l)); // first child out to the top-level end
+    EXPECT_EQ(render(t.seq), u"a L(O(b)) x");
+    EXPECT_EQ(t.seq.last, x);
+
+    ASSERT_TRUE(MoveAfter(t.seq, a, x)); // first top-level item to the end
+    EXPECT_EQ(render(t.seq), u"L(O(b)) x a");
+    EXPECT_EQ(t.seq.first, l);
+}
+
+TEST(ItemSequenceTest, MovesIntoOwnSubtreeAreRefused) {
+    Tree t;
+    InstallItem* l = t.list();
+    InstallItem* o = t.option(l);
+    InstallItem* x = t.add(u"x", o);
+    EXPECT_FALSE(MoveAfter(t.seq, l, x));
+    EXPECT_FALSE(MoveAfter(t.seq, l, l));
+    EXPECT_FALSE(MoveToFront(t.seq, l, o));
+    EXPECT_EQ(render(t.seq), u"L(O(x))");
+}
+
+TEST(ItemSequenceTest, MoveToFrontOfTopLevelAndOfOption) {
+    Tree t;
+    InstallItem* a = t.add(u"a");
+    InstallItem* b = t.add(u"b");
+    ASSERT_TRUE(MoveToFront(t.seq, b, nullptr));
+    EXPECT_EQ(render(t.seq), u"b a");
+    EXPECT_EQ(t.seq.last, a);
+
+    InstallItem* l = t.list();
+    InstallItem* o = t.option(l);
+    ASSERT_TRUE(MoveToFront(t.seq, a, o)); // into an empty option
+    EXPECT_EQ(render(t.seq), u"b L(O(a))");
+    ASSERT_TRUE(MoveToFront(t.seq, b, o));
+    EXPECT_EQ(render(t.seq), u"L(O(b a))");
+
+    // The only top-level item moved to the front of the top level stays first and last.
+    ItemSequence single;
+    InstallItem* s = AppendChild(single, CreateItem(InstallItemKind::File, 0, u"s"), nullptr);
+    ASSERT_TRUE(MoveToFront(single, s, nullptr));
+    EXPECT_EQ(single.first, s);
+    EXPECT_EQ(single.last, s);
+}
+
+TEST(ItemSequenceTest, CollectIsPreOrderAcrossNesting) {
+    Tree t;
+    t.add(u"a");
+    InstallItem* l = t.list();
+    InstallItem* o1 = t.option(l);
+    InstallItem* o2 = t.option(l);
+    t.add(u"b", o1);
+    InstallItem* inner = t.list(o1);
+    t.add(u"c", t.option(inner));
+    AppendChild(t.seq, CreateItem(InstallItemKind::ShowDialog, 0, u"d.txt"), o2);
+    AppendChild(t.seq, CreateItem(InstallItemKind::LanguageFile, 1), o2);
+    t.add(u"e");
+
+    std::u16string order;
+    for (InstallItem* f : CollectFileItems(t.seq))
+        order += f->kind == InstallItemKind::File ? tagOf(f) : u"*";
+    EXPECT_EQ(order, u"abc*e");
+    ASSERT_EQ(CollectDialogItems(t.seq).size(), 1u);
+
+    std::vector<InstallItem*> underOption;
+    CollectFileItems(o1, underOption);
+    EXPECT_EQ(underOption.size(), 2u) << "collection stays inside the given subtree";
+}
+
+TEST(ItemSequenceTest, CreateItemDefaults) {
+    auto file = CreateItem(InstallItemKind::File, 3, u"src.exe");
+    auto* f = itemAs<InstallFileItem>(file.get());
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->source, u"src.exe");
+    EXPECT_EQ(f->drive, u'!');
+    EXPECT_EQ(f->fileType, FileType::FF);
+    EXPECT_EQ(f->runOption, RunOption::RI);
+    EXPECT_TRUE(f->runWaitEnd);
+
+    auto langDialog = CreateItem(InstallItemKind::ShowLanguageDialog, 3);
+    EXPECT_EQ(itemAs<ShowLanguageDialogItem>(langDialog.get())->sources.size(), 3u);
+    EXPECT_EQ(itemAs<ShowLanguageDialogItem>(langDialog.get())->textOption, TextOption::TC);
+    EXPECT_FALSE(itemAs<IncludePackageItem>(CreateItem(InstallItemKind::IncludePackage, 1).get())
+                     ->unconditional);
+    EXPECT_EQ(CreateItem(static_cast<InstallItemKind>(5), 1), nullptr);
+    EXPECT_EQ(CreateItem(static_cast<InstallItemKind>(6), 1), nullptr);
+}
+
+TEST(ItemSequenceTest, DestroysHugeAndDeepTreesWithoutRecursion) {
+    // Run on a thread with a small stack so that any recursion per item or per level fails.
+    auto build = [] {
+        ItemSequence seq;
+        for (int i = 0; i < 100000; ++i)
+            AppendChild(seq, CreateItem(InstallItemKind::File, 0, u"f"), nullptr);
+        InstallItem* parent = nullptr;
+        for (int depth = 0; depth < 20000; ++depth) {
+            InstallItem* list = AppendChild(seq, CreateItem(InstallItemKind::ShowOptionList, 1),
+                                            parent);
+            parent = AppendChild(seq, CreateItem(InstallItemKind::Option, 1), list);
+        }
+        std::vector<InstallItem*> none;
+        CollectFileItems(seq.first->next, none);
+        seq.clear();
+        EXPECT_TRUE(seq.empty());
+    };
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 256 * 1024);
+    pthread_t thread;
+    auto run = [](void* fn) -> void* {
+        (*static_cast<decltype(build)*>(fn))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attr, run, &build), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+}
+
+} // namespace
+} // namespace tb
