@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/wide_text.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tb {
+
+// Radix 16: "0x" and upper-case digits without leading zeros; other radixes: plain digits.
+WideText numberToText(uint32_t value, int radix);
+WideText intToText(int32_t value);
+
+// The whole text must be a number of that radix; overflow, bad characters or trailing text
+// give false and leave value unchanged.
+bool parseUnsigned(std::u16string_view text, int radix, uint32_t& value);
+bool parseSigned(std::u16string_view text, int radix, int32_t& value);
+// Hexadecimal after "0x"/"0X", else decimal.
+bool parseUid(std::u16string_view text, uint32_t& value);
+
+WideText stampToText(uint64_t value);
+// Whole decimal text; the all-ones value is refused.
+bool parseStamp(std::u16string_view text, uint64_t& value);
+
+} // namespace tb

@@ -1,0 +1,109 @@
+#include "util/path.h"
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+constexpr auto W = PathStyle::Windows;
+constexpr auto P = PathStyle::Posix;
+
+void expectParts(std::u16string_view path, PathStyle style, std::optional<char16_t> drive,
+                 std::u16string_view directory, std::u16string_view fileName,
+                 std::u16string_view extension) {
+    SCOPED_TRACE(std::string(path.begin(), path.end()));
+    PathParts parts = splitPath(path, style);
+    EXPECT_EQ(parts.drive, drive);
+    EXPECT_EQ(parts.directory, directory);
+    EXPECT_EQ(parts.fileName, fileName);
+    EXPECT_EQ(parts.extension, extension);
+}
+
+TEST(PathTest, SplitPathWindows) {
+    expectParts(u"E:\\Work\\App\\MyApp.pkg", W, u'E', u"\\Work\\App", u"MyApp.pkg", u".pkg");
+    expectParts(u"E:\\MyApp.pkg", W, u'E', u"", u"MyApp.pkg", u".pkg");
+    expectParts(u"E:\\Work\\", W, u'E', u"\\Work", u"", u"");
+    expectParts(u"a.b.sis", W, std::nullopt, u"", u"a.b.sis", u".sis");
+    expectParts(u".sis", W, std::nullopt, u"", u"", u".sis");
+    expectParts(u"E:a.txt", W, u'E', u"", u"a.txt", u".txt");
+    expectParts(u"\\dir.d\\name", W, std::nullopt, u"\\dir.d", u"name", u"");
+    expectParts(u"", W, std::nullopt, u"", u"", u"");
+    expectParts(u"x", W, std::nullopt, u"", u"x", u"");
+}
+
+TEST(PathTest, SplitPathPosix) {
+    expectParts(u"/home/me/App.pkg", P, std::nullopt, u"/home/me", u"App.pkg", u".pkg");
+    expectParts(u"C:/a", P, std::nullopt, u"C:", u"a", u"");
+    expectParts(u"/x", P, std::nullopt, u"", u"x", u"");
+    expectParts(u"a\\b.c", P, std::nullopt, u"", u"a\\b.c", u".c");
+}
+
+TEST(PathTest, SplitSegments) {
+    using V = std::vector<WideText>;
+    EXPECT_EQ(splitSegments(u"\\a\\b"), (V{u"a", u"b"}));
+    EXPECT_EQ(splitSegments(u"c:\\sys\\bin\\"), (V{u"c:", u"sys", u"bin\\"}));
+    EXPECT_EQ(splitSegments(u"a\\\\b"), (V{u"a", u"", u"b"}));
+    EXPECT_EQ(splitSegments(u"ab"), (V{u"ab"}));
+    EXPECT_EQ(splitSegments(u"a"), V{});
+    EXPECT_EQ(splitSegments(u"\\"), V{});
+    EXPECT_EQ(splitSegments(u"/usr/lib/", P), (V{u"usr", u"lib/"}));
+}
+
+TEST(PathTest, CombineWindows) {
+    const std::u16string_view base = u"E:\\Work\\App\\";
+    EXPECT_EQ(combinePath(base, u"gfx\\icon.mbm"), u"E:\\Work\\App\\gfx\\icon.mbm");
+    EXPECT_EQ(combinePath(base, u"..\\shared\\a.txt"), u"E:\\Work\\shared\\a.txt");
+    EXPECT_EQ(combinePath(base, u".\\.\\a"), u"E:\\Work\\App\\a");
+    EXPECT_EQ(combinePath(u"E:\\Work", u"a"), u"E:\\Work\\a");
+    EXPECT_EQ(combinePath(base, u"..\\..\\..\\..\\x"), u"E:\\x"); // never above the root
+    EXPECT_EQ(combinePath(base, u"\\x\\y"), u"E:\\x\\y");
+    EXPECT_EQ(combinePath(u"\\\\srv\\share\\d", u"\\x"), u"\\\\srv\\share\\x");
+    EXPECT_EQ(combinePath(base, u"D:\\x.txt"), u"D:\\x.txt");
+    EXPECT_EQ(combinePath(base, u"d\\"), u"E:\\Work\\App\\d\\");
+    EXPECT_EQ(combinePath(u"a", u"..\\..\\b"), u"..\\b");
+
+    WideText name(260 - 3, u'n');
+    EXPECT_EQ(combinePath(u"E:\\", name)->size(), 260u);
+    EXPECT_EQ(combinePath(u"E:\\", name + u"n"), std::nullopt);
+}
+
+TEST(PathTest, CombinePosix) {
+    EXPECT_EQ(combinePath(u"/home/me/App/", u"gfx/a.mbm", P), u"/home/me/App/gfx/a.mbm");
+    EXPECT_EQ(combinePath(u"/home/me/App", u"../x", P), u"/home/me/x");
+    EXPECT_EQ(combinePath(u"/home", u"../../x", P), u"/x");
+    EXPECT_EQ(combinePath(u"/home", u"/etc/x", P), u"/etc/x");
+    EXPECT_EQ(combinePath(u"/home", u"a\\b", P), u"/home/a\\b");
+    EXPECT_EQ(combinePath(u"/", WideText(4096, u'n'), P), std::nullopt);
+}
+
+TEST(PathTest, RelativeWindows) {
+    const std::u16string_view base = u"E:\\Work\\App\\";
+    EXPECT_EQ(relativePath(base, u"E:\\Work\\App\\gfx\\a.mbm"), u".\\gfx\\a.mbm");
+    EXPECT_EQ(relativePath(base, u"E:\\Work\\App\\a.mbm"), u".\\a.mbm");
+    EXPECT_EQ(relativePath(base, u"E:\\Work\\shared\\a.txt"), u"..\\shared\\a.txt");
+    EXPECT_EQ(relativePath(base, u"E:\\x.txt"), u"..\\..\\x.txt");
+    EXPECT_EQ(relativePath(u"E:\\Work\\App", u"e:\\WORK\\app\\a"), u".\\a");
+    EXPECT_EQ(relativePath(base, u"E:\\Work\\Apple\\a"), u"..\\Apple\\a");
+    EXPECT_EQ(relativePath(base, u"D:\\Work\\App\\a"), std::nullopt);
+    EXPECT_EQ(relativePath(base, u"\\Work\\App\\a"), std::nullopt);
+    // Round trip with combinePath.
+    auto rel = relativePath(base, u"E:\\Other\\x\\y.txt");
+    ASSERT_TRUE(rel);
+    EXPECT_EQ(combinePath(base, *rel), u"E:\\Other\\x\\y.txt");
+}
+
+TEST(PathTest, RelativePosix) {
+    EXPECT_EQ(relativePath(u"/home/me/App", u"/home/me/App/gfx/a.mbm", P), u"./gfx/a.mbm");
+    EXPECT_EQ(relativePath(u"/home/me/App/", u"/home/me/shared/a", P), u"../shared/a");
+    EXPECT_EQ(relativePath(u"/home/me/App", u"/home/me/app/a", P), u"../app/a");
+    EXPECT_EQ(relativePath(u"/", u"/a", P), u"./a");
+    EXPECT_EQ(relativePath(u"/home", u"rel/a", P), std::nullopt);
+}
+
+TEST(PathTest, HostPathsAreUtf8) {
+    EXPECT_EQ(toHostPath(u"/tmp/\u00E9"), "/tmp/\xC3\xA9");
+    EXPECT_EQ(fromHostPath("/tmp/\xC3\xA9"), u"/tmp/\u00E9");
+}
+
+} // namespace
+} // namespace tb
