@@ -1,0 +1,544 @@
+#include "model/package_writer.h"
+
+#include "model/build_settings_trailer.h"
+#include "model/tables.h"
+#include "util/text_file.h"
+
+#include <new>
+#include <vector>
+
+namespace tb {
+
+namespace {
+
+// Builds the package text, or only walks it when out is null. Either way it notes the first
+// text that would land between double quotes while holding one, since the format has no escape.
+class PackageTextBuilder {
+public:
+    PackageTextBuilder(const Package& package, const SourcePathResolver& resolve, WideText* out)
+        : package_(package), resolve_(resolve), out_(out),
+          languageCount_(package.languages.size()) {}
+
+    void build();
+    const WideText* unwritable() const { return unwritable_; }
+
+private:
+    // Next item to write in one sibling list. Options: the list holds the options of an
+    // option list (number counts those passed). Block: the children of one option, closed by
+    // ENDIF.
+    struct Frame {
+        enum Kind { Items, Options, Block };
+        const InstallItem* next;
+        Kind kind;
+        int32_t number;
+    };
+
+    void put(std::u16string_view s) {
+        if (out_)
+            out_->append(s);
+    }
+    void put(char16_t c) {
+        if (out_)
+            out_->push_back(c);
+    }
+    void endLine() { put(u"\r\n"); }
+    void indent() {
+        if (out_)
+            out_->append(size_t(indent_), u'\t');
+    }
+    void putText(const WideText& text);
+    void putSource(const WideText& stored);
+    void putQuoted(const WideText& text);
+    void putQuotedList(const LocalizedText& list);
+    void putHex(uint32_t value);
+    void putDecimal(int64_t value);
+    void putVersion(int32_t value);
+    void putDrive(char16_t drive);
+    void note(const WideText& stored, std::u16string_view written);
+    const WideText& entry(const LocalizedText& list, size_t i) const;
+
+    void writeLanguages();
+    void writeHeader();
+    void writeVendors();
+    void writeLogo();
+    void writeProperties();
+    void writeDependencies(const DependencyList& list, char16_t open, char16_t close);
+    void writeTrailerValues();
+    void writeItems();
+    void writeOptionListLine(const InstallItem& list);
+    void writeItem(const InstallItem& item);
+    void writeFileTail(const FileItemBase& file);
+    void writeGuardOpen(uint32_t uid);
+    void writeGuardClose();
+
+    const Package& package_;
+    const SourcePathResolver& resolve_;
+    WideText* out_;
+    size_t languageCount_;
+    int32_t indent_ = 0;
+    const WideText* unwritable_ = nullptr;
+};
+
+const WideText kEmptyText;
+
+void PackageTextBuilder::note(const WideText& stored, std::u16string_view written) {
+    if (!unwritable_ && written.find(u'"') != std::u16string_view::npos)
+        unwritable_ = &stored;
+}
+
+void PackageTextBuilder::putText(const WideText& text) {
+    note(text, text);
+    put(text);
+}
+
+void PackageTextBuilder::putSource(const WideText& stored) {
+    if (!resolve_ || stored.empty()) {
+        putText(stored);
+        return;
+    }
+    const WideText resolved = resolve_(stored);
+    note(stored, resolved);
+    put(resolved);
+}
+
+void PackageTextBuilder::putQuoted(const WideText& text) {
+    put(u'"');
+    putText(text);
+    put(u'"');
+}
+
+// Lists in the model may be out of step with the languages; the file needs exactly one entry
+// per language or it does not read back.
+const WideText& PackageTextBuilder::entry(const LocalizedText& list, size_t i) const {
+    return i < list.size() ? list[i] : kEmptyText;
+}
+
+void PackageTextBuilder::putQuotedList(const LocalizedText& list) {
+    for (size_t i = 0; i < languageCount_; ++i) {
+        if (i > 0)
+            put(u", ");
+        putQuoted(entry(list, i));
+    }
+}
+
+void PackageTextBuilder::putHex(uint32_t value) {
+    char16_t digits[8];
+    size_t count = 0;
+    do {
+        digits[count++] = u"0123456789abcdef"[value & 0xf];
+        value >>= 4;
+    } while (value != 0);
+    put(u"0x");
+    while (count > 0)
+        put(digits[--count]);
+}
+
+void PackageTextBuilder::putDecimal(int64_t value) {
+    if (value < 0)
+        put(u'-');
+    uint64_t magnitude = value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value);
+    char16_t digits[20];
+    size_t count = 0;
+    do {
+        digits[count++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    while (count > 0)
+        put(digits[--count]);
+}
+
+void PackageTextBuilder::putVersion(int32_t value) {
+    if (value == -1)
+        put(u'*');
+    else
+        putDecimal(value);
+}
+
+// A control character (a zero from a target read without drive, say) must never reach the
+// file, and a quote would end the string early; both mean "the user's choice".
+void PackageTextBuilder::putDrive(char16_t drive) {
+    const bool printable = drive > 0x20 && drive != 0x7f && !(drive >= 0x80 && drive < 0xa0) &&
+                           !(drive >= 0xd800 && drive < 0xe000) && drive != u'"';
+    put(printable ? drive : u'!');
+}
+
+void PackageTextBuilder::build() {
+    if (out_) {
+        size_t itemCount = 0;
+        for (const InstallItem* item = package_.items.first; item;
+             item = NextInPreOrder(item, nullptr))
+            ++itemCount;
+        out_->reserve(out_->size() + 4096 + itemCount * (96 + 48 * languageCount_));
+    }
+    writeLanguages();
+    writeHeader();
+    writeVendors();
+    writeLogo();
+    writeProperties();
+    writeDependencies(package_.deviceDependencies, u'[', u']');
+    writeDependencies(package_.packageDependencies, u'(', u')');
+    writeItems();
+    if (out_)
+        WriteTrailer(package_, *out_);
+    writeTrailerValues();
+}
+
+void PackageTextBuilder::writeLanguages() {
+    put(u'&');
+    for (size_t i = 0; i < languageCount_; ++i) {
+        if (i > 0)
+            put(u',');
+        put(LanguageCode(package_.languages[i]).value_or(std::u16string_view()));
+    }
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeHeader() {
+    put(u"#{");
+    putQuotedList(package_.names);
+    put(u"}, (");
+    putHex(package_.uid);
+    put(u"), ");
+    putDecimal(package_.versionMajor);
+    put(u", ");
+    putDecimal(package_.versionMinor);
+    put(u", ");
+    putDecimal(package_.versionBuild);
+    put(u", TYPE=");
+    std::u16string_view type = PackageTypeKeyword(static_cast<int32_t>(package_.type));
+    put(type.empty() ? PackageTypeKeyword(0) : type);
+    if (!package_.compress)
+        put(u", NC");
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeVendors() {
+    put(u"%{");
+    putQuotedList(package_.vendors);
+    put(u'}');
+    endLine();
+    put(u':');
+    putQuoted(package_.globalVendor);
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeLogo() {
+    const PackageLogo& logo = package_.logo;
+    if (!logo.present)
+        return;
+    put(u'=');
+    putQuoted(logo.source);
+    put(u", ");
+    putQuoted(logo.mimeType);
+    put(u", \"");
+    if (!logo.target.empty()) {
+        putDrive(logo.drive);
+        put(u':');
+        putText(logo.target);
+    }
+    put(u'"');
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeProperties() {
+    if (package_.properties.empty())
+        return;
+    put(u"+(");
+    bool first = true;
+    for (const auto& property : package_.properties) {
+        if (!first)
+            put(u", ");
+        first = false;
+        putDecimal(property->key);
+        put(u'=');
+        putDecimal(property->value);
+    }
+    put(u')');
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeDependencies(const DependencyList& list, char16_t open,
+                                           char16_t close) {
+    for (const auto& dependency : list) {
+        put(open);
+        putHex(dependency->uid);
+        put(close);
+        put(u", ");
+        putVersion(dependency->fromMajor);
+        put(u", ");
+        putVersion(dependency->fromMinor);
+        if (dependency->isRange) {
+            put(u", ");
+            putVersion(dependency->fromBuild);
+            put(u" ~ ");
+            putVersion(dependency->toMajor);
+            put(u", ");
+            putVersion(dependency->toMinor);
+            put(u", ");
+            putVersion(dependency->toBuild);
+        } else {
+            put(u", ");
+            putVersion(dependency->fromBuild);
+        }
+        put(u", {");
+        putQuotedList(dependency->names);
+        put(u'}');
+        endLine();
+    }
+    if (!list.empty())
+        endLine();
+}
+
+// The trailer text itself comes from WriteTrailer; this only vets its quoted values.
+void PackageTextBuilder::writeTrailerValues() {
+    for (const TrailerKey& key : TrailerKeys())
+        if (const WideText* value = TrailerText(package_, key))
+            note(*value, *value);
+}
+
+// Iterative, with an explicit stack: the model puts no limit on nesting depth.
+void PackageTextBuilder::writeItems() {
+    std::vector<Frame> stack;
+    stack.push_back({package_.items.first, Frame::Items, 0});
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.kind == Frame::Options) {
+            // Options without children write nothing but keep their number.
+            const InstallItem* option = top.next;
+            for (; option; option = option->next) {
+                if (!itemAs<OptionItem>(option))
+                    continue;
+                ++top.number;
+                if (option->firstChild)
+                    break;
+            }
+            if (!option) {
+                stack.pop_back();
+                continue;
+            }
+            top.next = option->next;
+            put(u"IF option");
+            putDecimal(top.number);
+            endLine();
+            ++indent_;
+            stack.push_back({option->firstChild, Frame::Block, 0});
+            continue;
+        }
+
+        const InstallItem* item = top.next;
+        if (!item) {
+            const bool closesBlock = top.kind == Frame::Block;
+            stack.pop_back();
+            if (closesBlock) {
+                --indent_;
+                put(u"ENDIF");
+                endLine();
+                endLine();
+            }
+            continue;
+        }
+        top.next = item->next;
+        if (item->kind == InstallItemKind::ShowOptionList && itemAs<ShowOptionListItem>(item)) {
+            writeOptionListLine(*item);
+            stack.push_back({item->firstChild, Frame::Options, 0});
+        } else {
+            writeItem(*item);
+        }
+    }
+}
+
+void PackageTextBuilder::writeOptionListLine(const InstallItem& list) {
+    endLine();
+    put(u"!(");
+    bool first = true;
+    for (const InstallItem* child = list.firstChild; child; child = child->next) {
+        const auto* option = itemAs<OptionItem>(child);
+        if (!option)
+            continue;
+        if (!first)
+            put(u", ");
+        first = false;
+        put(u'{');
+        putQuotedList(option->names);
+        put(u'}');
+    }
+    put(u')');
+    endLine();
+    endLine();
+}
+
+void PackageTextBuilder::writeFileTail(const FileItemBase& file) {
+    std::u16string_view run = RunKeyword(static_cast<int32_t>(file.runOption));
+    if (run.empty())
+        run = RunKeyword(0);
+    switch (file.fileType) {
+    case FileType::FR:
+        putDrive(file.drive);
+        put(u':');
+        putText(file.target);
+        put(u"\", FR, ");
+        put(run);
+        break;
+    case FileType::FM:
+        put(u"\", FM, \"");
+        putText(file.mimeType);
+        put(u"\", ");
+        put(run);
+        break;
+    default: // FF; file items carry no other type
+        putDrive(file.drive);
+        put(u':');
+        putText(file.target);
+        put(u"\", FF");
+        return;
+    }
+    if (file.runWaitEnd)
+        put(u", RW");
+}
+
+void PackageTextBuilder::writeGuardOpen(uint32_t uid) {
+    indent();
+    put(u"IF NOT package(");
+    putHex(uid);
+    put(u')');
+    endLine();
+    ++indent_;
+}
+
+void PackageTextBuilder::writeGuardClose() {
+    --indent_;
+    indent();
+    put(u"ENDIF");
+    endLine();
+}
+
+void PackageTextBuilder::writeItem(const InstallItem& item) {
+    if (const auto* file = itemAs<InstallFileItem>(&item)) {
+        indent();
+        put(u'"');
+        putSource(file->source);
+        put(u"\" - \"");
+        writeFileTail(*file);
+        endLine();
+    } else if (const auto* languageFile = itemAs<InstallLanguageFileItem>(&item)) {
+        endLine();
+        indent();
+        put(u'{');
+        endLine();
+        for (size_t i = 0; i < languageCount_; ++i) {
+            indent();
+            put(u'"');
+            putSource(entry(languageFile->sources, i));
+            put(u'"');
+            endLine();
+        }
+        indent();
+        put(u"}-\"");
+        writeFileTail(*languageFile);
+        endLine();
+    } else if (const auto* include = itemAs<IncludePackageItem>(&item)) {
+        if (!include->unconditional) {
+            endLine();
+            writeGuardOpen(include->uid);
+        }
+        indent();
+        put(u"@\"");
+        putSource(include->path);
+        put(u"\", (");
+        putHex(include->uid);
+        put(u')');
+        endLine();
+        if (!include->unconditional)
+            writeGuardClose();
+    } else if (const auto* languageInclude = itemAs<IncludeLanguagePackageItem>(&item)) {
+        endLine();
+        if (!languageInclude->unconditional)
+            writeGuardOpen(languageInclude->uid);
+        indent();
+        put(u'{');
+        endLine();
+        for (size_t i = 0; i < languageCount_; ++i) {
+            indent();
+            put(u"@\"");
+            putSource(entry(languageInclude->paths, i));
+            put(u'"');
+            endLine();
+        }
+        indent();
+        put(u"},(");
+        putHex(languageInclude->uid);
+        put(u')');
+        endLine();
+        if (!languageInclude->unconditional)
+            writeGuardClose();
+    } else if (const auto* dialog = itemAs<DialogItemBase>(&item)) {
+        std::u16string_view keyword = TextKeyword(static_cast<int32_t>(dialog->textOption));
+        if (keyword.empty())
+            keyword = TextKeyword(0);
+        if (const auto* single = itemAs<ShowDialogItem>(&item)) {
+            indent();
+            put(u'"');
+            putSource(single->source);
+            put(u"\" - \"\", FT, ");
+        } else if (const auto* perLanguage = itemAs<ShowLanguageDialogItem>(&item)) {
+            endLine();
+            indent();
+            put(u'{');
+            endLine();
+            for (size_t i = 0; i < languageCount_; ++i) {
+                indent();
+                put(u'"');
+                putSource(entry(perLanguage->sources, i));
+                put(u'"');
+                endLine();
+            }
+            indent();
+            put(u"}-\"\", FT, ");
+        } else {
+            return;
+        }
+        put(keyword);
+        endLine();
+    }
+    // Options stand only in their option list; anything else writes nothing.
+}
+
+} // namespace
+
+WideText PackageText(const Package& package, const SourcePathResolver& resolve) {
+    WideText text;
+    PackageTextBuilder(package, resolve, &text).build();
+    return text;
+}
+
+const WideText* FindUnwritableText(const Package& package) {
+    static const SourcePathResolver kStoredPaths;
+    PackageTextBuilder checker(package, kStoredPaths, nullptr);
+    checker.build();
+    return checker.unwritable();
+}
+
+ErrorCode WritePackage(const Package& package, const std::string& filePath,
+                       const SourcePathResolver& resolve) {
+    try {
+        if (FindUnwritableText(package))
+            return kErrorQuoteInText;
+        WideText text;
+        PackageTextBuilder builder(package, resolve, &text);
+        builder.build();
+        // A resolved path can bring a quote of its own (from the SDK root, say).
+        if (builder.unwritable())
+            return kErrorQuoteInText;
+        return WriteTextFile(filePath, text);
+    } catch (const std::bad_alloc&) {
+        // The text is never written in part.
+        return err::kOutOfMemory;
+    }
+}
+
+} // namespace tb

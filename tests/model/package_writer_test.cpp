@@ -1,0 +1,279 @@
+#include "model/build_settings_trailer.h"
+#include "model/package_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tb {
+namespace {
+
+constexpr uint32_t EN = 1, FR = 2;
+
+template <class T> T* Add(Package& p, std::unique_ptr<T> item, InstallItem* parent = nullptr) {
+    return static_cast<T*>(AppendChild(p.items, std::move(item), parent));
+}
+
+std::unique_ptr<InstallFileItem> File(WideText source, WideText target) {
+    auto file = std::make_unique<InstallFileItem>(std::move(source));
+    file->target = std::move(target);
+    return file;
+}
+
+std::unique_ptr<OptionItem> Option(LocalizedText names) {
+    auto option = std::make_unique<OptionItem>(names.size());
+    option->names = std::move(names);
+    return option;
+}
+
+const std::u16string_view kBanner = u";---------------------------------;\r\n"
+                                    u"; Tinderbridge specific options   ;\r\n"
+                                    u"; Must be placed last in the file ;\r\n"
+                                    u";---------------------------------;\r\n";
+
+const WideText kWorkedExample = WideText(u"&EN,FR\r\n\r\n"
+    u"#{\"Demo\", \"Demo FR\"}, (0xa0001234), 1, 2, 3, TYPE=SA\r\n\r\n"
+    u"%{\"Vendor\", \"Vendeur\"}\r\n:\"Vendor\"\r\n\r\n"
+    u"[0x101f7961], *, *, *, {\"S60 3rd Edition\", \"S60 3rd Edition\"}\r\n\r\n"
+    u"\"C:\\src\\app.exe\" - \"!:\\sys\\bin\\app.exe\", FR, RI, RW\r\n\r\n"
+    u"!({\"Help\", \"Aide\"}, {\"Extras\", \"Extras\"})\r\n\r\n"
+    u"IF option1\r\n"
+    u"\t\"C:\\src\\help.txt\" - \"!:\\private\\a0001234\\help.txt\", FF\r\n"
+    u"ENDIF\r\n\r\n\r\n") + WideText(kBanner) +
+    u"; output_name \"Demo.sis\"\r\n; output_folder \"C:\\Work\\Demo\\\"\r\n"
+    u"; certificate \"\"\r\n; private_key \"\"\r\n; passphrase \"\"\r\n";
+
+std::unique_ptr<Package> WorkedExample() {
+    auto p = CreatePackage({EN, FR});
+    p->names = {u"Demo", u"Demo FR"};
+    p->uid = 0xa0001234;
+    p->versionMajor = 1, p->versionMinor = 2, p->versionBuild = 3;
+    p->vendors = {u"Vendor", u"Vendeur"};
+    p->globalVendor = u"Vendor";
+    auto dependency = CreateDependency(2);
+    dependency->uid = 0x101f7961;
+    dependency->names = {u"S60 3rd Edition", u"S60 3rd Edition"};
+    AddDependency(p->deviceDependencies, std::move(dependency));
+    auto* app = Add(*p, File(u"C:\\src\\app.exe", u"\\sys\\bin\\app.exe"));
+    app->fileType = FileType::FR;
+    auto* list = Add(*p, std::make_unique<ShowOptionListItem>());
+    auto* help = Add(*p, Option({u"Help", u"Aide"}), list);
+    Add(*p, Option({u"Extras", u"Extras"}), list);
+    Add(*p, File(u"C:\\src\\help.txt", u"\\private\\a0001234\\help.txt"), help);
+    p->output.outputName = u"Demo.sis";
+    p->output.outputFolder = u"C:\\Work\\Demo\\";
+    return p;
+}
+
+// The items part of the text: after the global vendor's blank line, before the trailer.
+WideText Items(const Package& p, const SourcePathResolver& resolve = {}) {
+    WideText text = PackageText(p, resolve);
+    size_t begin = text.find(u"\r\n\r\n", text.find(u"\r\n:\"")) + 4;
+    size_t end = text.find(kBanner) - 2;
+    return text.substr(begin, end - begin);
+}
+
+// A fresh path in the test temporary folder.
+std::string TempFile(const char* name) {
+    std::string path = testing::TempDir() + "tb_writer_" + name;
+    std::filesystem::remove(path);
+    return path;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(PackageWriterTest, WorkedExampleTextAndFileBytes) {
+    auto p = WorkedExample();
+    EXPECT_EQ(PackageText(*p), kWorkedExample);
+
+    const std::string path = TempFile("demo.pkg");
+    ASSERT_EQ(WritePackage(*p, path), 0);
+    std::string expected = "\xff\xfe";
+    for (char16_t c : kWorkedExample)
+        expected += {char(c & 0xff), char(c >> 8)};
+    EXPECT_EQ(ReadBytes(path), expected);
+    std::filesystem::remove(path);
+}
+
+TEST(PackageWriterTest, HeaderSectionsAndOptionalBlocks) {
+    auto bare = CreatePackage({});
+    AddDependency(bare->packageDependencies, CreateDependency(0));
+    const WideText bareStart = u"&\r\n\r\n#{}, (0x0), 1, 0, 0, TYPE=SA\r\n\r\n%{}\r\n:\"\"\r\n\r\n"
+                               u"(0x0), *, *, *, {}\r\n\r\n\r\n;---";
+    EXPECT_EQ(PackageText(*bare).substr(0, bareStart.size()), bareStart);
+
+    auto p = CreatePackage({EN});
+    p->uid = 0xABCDEF;
+    p->type = PackageType::PreinstalledAddOn;
+    p->compress = false;
+    p->logo = {true, u"C:\\img\\logo.png", u"image/png", u"", u'C', false};
+    AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{1, 2}));
+    AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{3, -4}));
+    auto range = CreateDependency(1);
+    range->uid = 0xa0001235;
+    range->names = {u"Engine"};
+    range->fromMajor = 1, range->fromMinor = 0, range->toMajor = 2, range->isRange = true;
+    AddDependency(p->packageDependencies, std::move(range));
+    const WideText start =
+              u"&EN\r\n\r\n#{\"\"}, (0xabcdef), 1, 0, 0, TYPE=PP, NC\r\n\r\n%{\"\"}\r\n:\"\"\r\n\r\n"
+              u"=\"C:\\img\\logo.png\", \"image/png\", \"\"\r\n\r\n+(1=2, 3=-4)\r\n\r\n"
+              u"(0xa0001235), 1, 0, * ~ 2, *, *, {\"Engine\"}\r\n\r\n\r\n;---";
+    EXPECT_EQ(PackageText(*p).substr(0, start.size()), start);
+}
+
+TEST(PackageWriterTest, OptionBlocksNumberAndIndent) {
+    auto p = CreatePackage({EN});
+    Add(*p, std::make_unique<ShowOptionListItem>());
+    auto* list = Add(*p, std::make_unique<ShowOptionListItem>());
+    Add(*p, Option({u"Empty"}), list);
+    auto* second = Add(*p, Option({u"Full"}), list);
+    auto* included = Add(*p, std::make_unique<IncludePackageItem>(u"a.sis"), second);
+    included->uid = 0x2;
+    auto* nested = Add(*p, std::make_unique<ShowOptionListItem>(), second);
+    auto* inner = Add(*p, Option({u"Inner"}), nested);
+    Add(*p, File(u"x", u"\\x"), inner);
+    Add(*p, File(u"y", u"\\y"), second);
+    EXPECT_EQ(Items(*p), u"\r\n!()\r\n\r\n"
+                         u"\r\n!({\"Empty\"}, {\"Full\"})\r\n\r\n"
+                         u"IF option2\r\n"
+                         u"\r\n\tIF NOT package(0x2)\r\n\t\t@\"a.sis\", (0x2)\r\n\tENDIF\r\n"
+                         u"\r\n!({\"Inner\"})\r\n\r\n"
+                         u"IF option1\r\n\t\t\"x\" - \"!:\\x\", FF\r\nENDIF\r\n\r\n"
+                         u"\t\"y\" - \"!:\\y\", FF\r\n"
+                         u"ENDIF\r\n\r\n");
+}
+
+TEST(PackageWriterTest, ItemLineForms) {
+    auto p = CreatePackage({EN, FR});
+    auto* plain = Add(*p, std::make_unique<IncludePackageItem>(u"p.sis"));
+    plain->unconditional = true, plain->uid = 0xFF;
+    auto* guarded = Add(*p, std::make_unique<IncludeLanguagePackageItem>(2));
+    guarded->paths = {u"e.sis", u"f.sis"}, guarded->uid = 0x10;
+    auto* always = Add(*p, std::make_unique<IncludeLanguagePackageItem>(2));
+    always->unconditional = true;
+    auto* viewer = Add(*p, File(u"doc.pdf", u"\\ignored"));
+    viewer->fileType = FileType::FM, viewer->mimeType = u"application/pdf";
+    viewer->runOption = RunOption::RB, viewer->runWaitEnd = false;
+    auto* local = Add(*p, std::make_unique<InstallLanguageFileItem>(2));
+    local->sources = {u"a_en"}; // one short: the file still needs one entry per language
+    local->target = u"\\a", local->drive = u'\0', local->fileType = FileType::FR;
+    local->runOption = RunOption::RR;
+    auto* dialog = Add(*p, std::make_unique<ShowDialogItem>(u"t.txt"));
+    dialog->textOption = TextOption::TA;
+    auto* localDialog = Add(*p, std::make_unique<ShowLanguageDialogItem>(2));
+    localDialog->sources = {u"t_en.txt", u"t_fr.txt"};
+    localDialog->textOption = TextOption::TE;
+    EXPECT_EQ(Items(*p), u"@\"p.sis\", (0xff)\r\n"
+                         u"\r\nIF NOT package(0x10)\r\n\t{\r\n\t@\"e.sis\"\r\n\t@\"f.sis\"\r\n"
+                         u"\t},(0x10)\r\nENDIF\r\n"
+                         u"\r\n{\r\n@\"\"\r\n@\"\"\r\n},(0x0)\r\n"
+                         u"\"doc.pdf\" - \"\", FM, \"application/pdf\", RB\r\n"
+                         u"\r\n{\r\n\"a_en\"\r\n\"\"\r\n}-\"!:\\a\", FR, RR, RW\r\n"
+                         u"\"t.txt\" - \"\", FT, TA\r\n"
+                         u"\r\n{\r\n\"t_en.txt\"\r\n\"t_fr.txt\"\r\n}-\"\", FT, TE\r\n");
+}
+
+TEST(PackageWriterTest, TrailerKeysAndBanner) {
+    auto p = CreatePackage({EN});
+    WideText text;
+    WriteTrailer(*p, text);
+    EXPECT_EQ(text, u"\r\n" + WideText(kBanner) +
+                        u"; output_name \"\"\r\n; output_folder \"\"\r\n; certificate \"\"\r\n"
+                        u"; private_key \"\"\r\n; passphrase \"\"\r\n");
+    for (size_t line = 0; line < 4; ++line)
+        EXPECT_EQ(kBanner.find(u"\r\n", line * 37), line * 37 + 35);
+
+    ASSERT_EQ(FindTrailerKey(u"Sign_package"), nullptr);
+    for (const TrailerKey& key : TrailerKeys()) {
+        ASSERT_EQ(FindTrailerKey(key.word), &key);
+        const WideText value = u"v-" + WideText(key.word);
+        ApplyTrailerKey(*p, key, &value);
+        ApplyTrailerKey(*p, key, nullptr); // a missing value keeps the text
+    }
+    EXPECT_TRUE(p->output.autoIncrementVersion && p->logo.overrideMime && p->signing.signPackage);
+    EXPECT_EQ(p->signing.privateKey, u"v-private_key");
+    text.clear();
+    WriteTrailer(*p, text);
+    EXPECT_EQ(text.substr(kBanner.size() + 2),
+              u"; auto_increment_version\r\n; override_logo_mime\r\n"
+              u"; output_name \"v-output_name\"\r\n; output_folder \"v-output_folder\"\r\n"
+              u"; sign_package\r\n; certificate \"v-certificate\"\r\n"
+              u"; private_key \"v-private_key\"\r\n; passphrase \"v-passphrase\"\r\n");
+}
+
+TEST(PackageWriterTest, QuoteRefusedAndFileUntouched) {
+    auto p = WorkedExample();
+    EXPECT_EQ(FindUnwritableText(*p), nullptr);
+    // Texts that never reach the file may hold quotes.
+    p->logo.source = u"\"";
+    auto* dialog = Add(*p, std::make_unique<ShowDialogItem>(u"d.txt"));
+    dialog->name = u"say \"hi\"";
+    static_cast<InstallFileItem*>(p->items.first)->mimeType = u"\"";
+    EXPECT_EQ(FindUnwritableText(*p), nullptr);
+
+    auto* help = static_cast<OptionItem*>(p->items.first->next->firstChild);
+    help->names[1] = u"A\"ide";
+    EXPECT_EQ(FindUnwritableText(*p), &help->names[1]);
+    help->names[1] = u"Aide";
+    p->signing.passphrase = u"pa\"ss";
+    EXPECT_EQ(FindUnwritableText(*p), &p->signing.passphrase);
+
+    const std::string path = TempFile("keep.pkg");
+    std::ofstream(path, std::ios::binary) << "old";
+    EXPECT_EQ(WritePackage(*p, path), kErrorQuoteInText);
+    EXPECT_EQ(ReadBytes(path), "old");
+    // A quote brought in by resolving is refused too.
+    p->signing.passphrase.clear();
+    EXPECT_EQ(WritePackage(*p, path, [](const WideText&) { return WideText(u"/q\"/x"); }),
+              kErrorQuoteInText);
+    EXPECT_EQ(ReadBytes(path), "old");
+    std::filesystem::remove(path);
+}
+
+TEST(PackageWriterTest, ResolverTouchesOnlySources) {
+    auto p = CreatePackage({EN});
+    p->logo = {true, u"logo.png", u"image/png", u"\\logo.png", u'C', false};
+    Add(*p, File(u".\\a.exe", u"\\sys\\bin\\a.exe"));
+    Add(*p, File(u"", u"\\empty"));
+    auto* pkg = Add(*p, std::make_unique<IncludePackageItem>(u"$(EPOCROOT)\\b.sis"));
+    pkg->unconditional = true;
+    int calls = 0;
+    const SourcePathResolver resolve = [&calls](const WideText& path) {
+        ++calls;
+        return u"/r/" + path;
+    };
+    // Items() starts after the vendors, so the logo line comes first.
+    EXPECT_EQ(Items(*p, resolve), u"=\"logo.png\", \"image/png\", \"C:\\logo.png\"\r\n\r\n"
+                                  u"\"/r/.\\a.exe\" - \"!:\\sys\\bin\\a.exe\", FF\r\n"
+                                  u"\"\" - \"!:\\empty\", FF\r\n"
+                                  u"@\"/r/$(EPOCROOT)\\b.sis\", (0x0)\r\n");
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(PackageWriterTest, DeepNestingAndLongListsStayIterative) {
+    auto p = CreatePackage({EN});
+    InstallItem* parent = nullptr;
+    constexpr int kDepth = 50000;
+    for (int level = 0; level < kDepth; ++level) {
+        auto* list = Add(*p, std::make_unique<ShowOptionListItem>(), parent);
+        parent = Add(*p, Option({u"o"}), list);
+    }
+    Add(*p, File(u"s", u"\\t"), parent);
+    for (int i = 0; i < 10000; ++i)
+        Add(*p, File(u"s", u"\\t"));
+    WideText text = PackageText(*p);
+    size_t blocks = 0;
+    for (size_t at = text.find(u"IF option1"); at != WideText::npos;
+         at = text.find(u"IF option1", at + 1))
+        ++blocks;
+    EXPECT_EQ(blocks, size_t(kDepth));
+    EXPECT_NE(text.find(WideText(kDepth, u'\t') + u"\"s\""), WideText::npos);
+}
+
+} // namespace
+} // namespace tb
