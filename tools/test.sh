@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds everything with warnings as errors and runs the tests.
+# Sets up a fresh Debian machine, builds everything with warnings as errors and runs the tests,
+# once in a plain build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/deps.sh
-build=${TB_BUILD_DIR:-build/test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTB_WERROR=ON ${TB_CMAKE_ARGS:-}
-cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+jobs=$(nproc)
+
+run_suite() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja -DTB_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DTB_SANITIZE=ON
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "cli/cli.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tb::cli {
+
+struct Command {
+    const char* name;
+    const char* synopsis; // arguments after the command name
+    const char* summary;
+    std::set<std::string> valueOptions;
+    std::set<std::string> flagOptions;
+    size_t minPositionals;
+    size_t maxPositionals;
+    int (*run)(const Arguments& args, std::ostream& out, std::ostream& err);
+};
+
+const std::vector<Command>& Commands();
+
+// One of the program's messages on err, with terminal line ends.
+void PrintMessage(std::ostream& err, std::u16string_view message);
+
+// Command implementations.
+int RunRewrite(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunSdks(const Arguments& args, std::ostream& out, std::ostream& err);
+
+} // namespace tb::cli

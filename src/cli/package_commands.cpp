@@ -1,0 +1,45 @@
+#include "cli/command.h"
+#include "cli/package_json.h"
+#include "model/package_reader.h"
+#include "model/package_writer.h"
+#include "shell/messages.h"
+
+#include <ostream>
+
+namespace tb::cli {
+
+namespace {
+
+bool load(const std::string& path, std::unique_ptr<Package>& package, std::ostream& err) {
+    ErrorCode code = LoadPackage(path, package);
+    if (code == err::kOk)
+        return true;
+    PrintMessage(err, code == err::kCorruptPackage ? messages::kOpenCorrupt
+                                                   : messages::kOpenFailed);
+    return false;
+}
+
+} // namespace
+
+int RunRewrite(const Arguments& args, std::ostream&, std::ostream& err) {
+    std::unique_ptr<Package> package;
+    if (!load(args.positionals[0], package, err))
+        return kExitFailure;
+    ErrorCode code = WritePackage(*package, args.positionals[1]);
+    if (code == err::kOk)
+        return kExitOk;
+    PrintMessage(err, code == kErrorQuoteInText ? messages::kSaveQuoteInText
+                      : code == err::kNotFound  ? messages::kSaveNotFound
+                                                : messages::kSaveFailed);
+    return kExitFailure;
+}
+
+int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<Package> package;
+    if (!load(args.positionals[0], package, err))
+        return kExitFailure;
+    out << PackageToJson(*package);
+    return kExitOk;
+}
+
+} // namespace tb::cli

@@ -1,0 +1,108 @@
+#include "cli/cli.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tb {
+namespace {
+
+using test::ReadBytes;
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    int code = cli::Run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+const std::string kData = TB_TEST_DATA_DIR "/pkg/";
+
+TEST(CliTest, RewriteReproducesTheProgramsOwnFileByteForByte) {
+    test::TempDir dir;
+    std::string first = dir.file("first.pkg"), second = dir.file("second.pkg");
+    Result r = run({"rewrite", kData + "worked_example.pkg", first});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(ReadBytes(first), ReadBytes(kData + "worked_example.pkg"));
+
+    // A hand-written file settles after one rewrite.
+    ASSERT_EQ(run({"rewrite", kData + "multilingual_app.pkg", first}).code, 0);
+    ASSERT_EQ(run({"rewrite", first, second}).code, 0);
+    EXPECT_EQ(ReadBytes(first), ReadBytes(second));
+}
+
+TEST(CliTest, DumpShowsLanguagesAndTheNestedSequence) {
+    Result r = run({"dump", kData + "worked_example.pkg"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"names\": [\n    \"Demo\",\n    \"Demo FR\"\n  ]"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"outputFolder\": \"C:\\\\Work\\\\Demo\\\\\""), std::string::npos);
+    // The help file sits inside the first option, inside the option list.
+    size_t list = r.out.find("\"kind\": 7");
+    size_t help = r.out.find("help.txt");
+    ASSERT_NE(list, std::string::npos);
+    EXPECT_LT(list, help);
+    EXPECT_NE(r.out.find("\"children\"", list), std::string::npos);
+}
+
+TEST(CliTest, FailuresPrintTheProgramsMessages) {
+    test::TempDir dir;
+    Result missing = run({"dump", dir.file("missing.pkg")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err.rfind("The package could not be opened.\nPlease make sure", 0), 0u)
+        << missing.err;
+    EXPECT_TRUE(missing.out.empty());
+
+    std::string corrupt = dir.write("corrupt.pkg", "&EN\n#{\"a\"}, (1), 1, 0, 0, TYPE=XX\n");
+    Result bad = run({"rewrite", corrupt, dir.file("out.pkg")});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_EQ(bad.err.rfind("The package is corrupt and could not be opened.", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
+
+    Result unwritable = run({"rewrite", kData + "worked_example.pkg", dir.file("no/such/x.pkg")});
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_NE(unwritable.err.find("The path to the file can not be found."), std::string::npos);
+}
+
+TEST(CliTest, UsageErrorsAndHelp) {
+    EXPECT_EQ(run({}).code, 2);
+    EXPECT_EQ(run({"frobnicate"}).code, 2);
+    EXPECT_EQ(run({"rewrite", "only-one.pkg"}).code, 2);
+    EXPECT_EQ(run({"dump", "a.pkg", "b.pkg"}).code, 2);
+    EXPECT_EQ(run({"sdks", "--verbose"}).code, 2);
+    for (const char* command : {"rewrite", "dump", "sdks"}) {
+        Result help = run({command, "--help"});
+        EXPECT_EQ(help.code, 0);
+        EXPECT_NE(help.out.find(std::string("tinderbridge-cli ") + command), std::string::npos);
+    }
+    Result general = run({"--help"});
+    EXPECT_EQ(general.code, 0);
+    EXPECT_NE(general.out.find("rewrite"), std::string::npos);
+}
+
+TEST(CliTest, SdksListsIdNameAndRoot) {
+    test::TempDir dir;
+    dir.write("Symbian/devices.xml",
+              R"(<?xml version="1.0"?><devices><device id="S60_3rd" name="com.nokia.s60">)"
+              R"(<epocroot>/opt/s60/</epocroot></device><device id="UIQ" name="com.uiq">)"
+              R"(<epocroot>/opt/uiq</epocroot></device></devices>)");
+    test::ScopedEnv common("TINDERBRIDGE_COMMON_FILES", dir.path().string());
+    Result r = run({"sdks"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "S60_3rd\tcom.nokia.s60\t/opt/s60\nUIQ\tcom.uiq\t/opt/uiq\n");
+}
+
+TEST(CliTest, ProgramExitCodes) {
+    const std::string cli = TB_CLI_PATH;
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + " --help >/dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + " 2>/dev/null").c_str())), 2);
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + " dump /nonexistent.pkg 2>/dev/null").c_str())), 1);
+}
+
+} // namespace
+} // namespace tb

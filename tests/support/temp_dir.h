@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+
+namespace tb::test {
+
+// A private folder under $TMPDIR (or /tmp) for one test, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/tb_test_XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+            chmod(entry.path().c_str(), 0700); // folders a test made read-only
+        chmod(path_.c_str(), 0700);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    // Writes bytes to name (creating folders) and returns the full path.
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::path p = path_ / name;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old, hadOld_ = true;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (hadOld_)
+            setenv(name_, old_.c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::string old_;
+    bool hadOld_ = false;
+};
+
+} // namespace tb::test

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds the programs and runs them on the bundled example.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/deps.sh
+build=${TB_BUILD_DIR:-build/run}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTB_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build"
+
+# The example SDK is registered in a private devices.xml, as an installed SDK would be.
+common=$(mktemp -d)
+trap 'rm -rf "$common"' EXIT
+mkdir -p "$common/Symbian"
+cat > "$common/Symbian/devices.xml" <<XML
+<?xml version="1.0" encoding="UTF-8"?>
+<devices version="1.0">
+  <device id="DemoSDK" name="com.orchardly.demo" default="yes">
+    <epocroot>$PWD/examples/sdk/</epocroot>
+    <toolsroot>$PWD/examples/sdk/</toolsroot>
+  </device>
+</devices>
+XML
+export TINDERBRIDGE_COMMON_FILES=$common
+
+cli=$build/bin/tinderbridge-cli
+echo "== SDKs"
+"$cli" sdks
+echo "== The demo package, as the program reads it"
+"$cli" dump examples/demo/Demo.pkg
+echo "== Written back in the program's own file format"
+"$cli" rewrite examples/demo/Demo.pkg "$common/Demo.pkg"
+iconv -f UTF-16 -t UTF-8 "$common/Demo.pkg" | tr -d '\r'
