@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/wide_text.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tb {
+
+struct PackageToken {
+    enum Kind : int32_t { Number = 0, Identifier = 1, String = 2, Symbol = 4 };
+
+    Kind kind = Symbol;
+    WideText text; // a symbol is one character; the line feed is a symbol too
+
+    bool isSymbol(char16_t c) const { return kind == Symbol && text.size() == 1 && text[0] == c; }
+    bool isLineFeed() const { return isSymbol(u'\n'); }
+};
+
+// Splits package file text into tokens in one pass. Comments vanish except for their line feed
+// and, when a comment starts with a build-settings key, the key itself (its value follows as
+// ordinary tokens).
+class PackageLexer {
+public:
+    explicit PackageLexer(std::u16string_view text) : text_(text) {}
+
+    // Replaces tokens with the whole text's tokens. False only when memory runs out.
+    bool tokenize(std::vector<PackageToken>& tokens);
+
+private:
+    char16_t peek(size_t ahead = 0) const;
+    bool atEnd() const { return position_ >= text_.size(); }
+
+    void readToken();
+    void readComment();
+    void readString();
+    void readIdentifier();
+    void readNumber();
+    void skipToLineEnd();
+    void emit(PackageToken::Kind kind, size_t start, size_t end);
+
+    std::u16string_view text_;
+    size_t position_ = 0;
+    std::vector<PackageToken>* tokens_ = nullptr;
+};
+
+} // namespace tb

@@ -1,0 +1,367 @@
+#include "model/package_parser.h"
+
+#include "model/build_settings_trailer.h"
+#include "model/tables.h"
+#include "util/numbers.h"
+#include "util/text_convert.h"
+
+#include <new>
+#include <utility>
+
+namespace tb {
+
+using namespace SymbianLib;
+
+namespace {
+
+constexpr uint32_t kEnglish = 1;
+
+// Texts that do not convert count as 0.
+int32_t signedValue(std::u16string_view text) {
+    const bool hex = text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X');
+    if (!hex && !text.empty() && text[0] == u'+')
+        text.remove_prefix(1);
+    int32_t value = 0;
+    parseSigned(hex ? text.substr(2) : text, hex ? 16 : 10, value);
+    return value;
+}
+
+} // namespace
+
+// "C:\dir\file" gives drive 'C' and "\dir\file"; without a drive prefix the drive is the one
+// chosen at install time. A bare file name is put under the root. An empty text changes nothing.
+void SplitDeviceTarget(std::u16string_view text, char16_t& drive, WideText& target) {
+    target.clear();
+    if (text.empty())
+        return;
+    drive = u'!';
+    if (text.size() >= 2 && text[1] == u':') {
+        drive = text[0];
+        text.remove_prefix(2);
+    }
+    if (text.empty())
+        return;
+    if (text.find_first_of(u"\\/") == std::u16string_view::npos)
+        target = u"\\";
+    target.append(text);
+}
+
+PackageParser::PackageParser(const std::vector<PackageToken>& tokens) : tokens_(tokens) {}
+
+int32_t PackageParser::parse(std::unique_ptr<Package>& package) {
+    package.reset();
+    position_ = 0;
+    errorInfo_ = {};
+    blocks_.assign(1, Block());
+    blocks_.reserve(kMaxBlockDepth + 1);
+    try {
+        skipLineFeeds();
+        packageFile();
+    } catch (TParseError error) {
+        package_.reset();
+        return error;
+    }
+    package = std::move(package_);
+    return 0;
+}
+
+// ---- Token cursor ----
+
+const PackageToken* PackageParser::current() const {
+    return position_ < tokens_.size() ? &tokens_[position_] : nullptr;
+}
+
+void PackageParser::advance() {
+    ++position_;
+    skipLineFeeds();
+}
+
+void PackageParser::skipLineFeeds() {
+    while (position_ < tokens_.size() && tokens_[position_].isLineFeed()) {
+        ++position_;
+        ++errorInfo_.line;
+    }
+}
+
+const PackageToken& PackageParser::need() {
+    if (!current())
+        fail(EUnexpectedEnd);
+    return *current();
+}
+
+bool PackageParser::check(char16_t symbol) const {
+    const PackageToken* token = current();
+    return token && token->isSymbol(symbol);
+}
+
+bool PackageParser::testNext(char16_t symbol) {
+    if (!check(symbol))
+        return false;
+    advance();
+    return true;
+}
+
+void PackageParser::checkNext(char16_t symbol) {
+    if (!need().isSymbol(symbol))
+        fail(EUnexpectedToken, PackageToken::Symbol);
+    advance();
+}
+
+WideText PackageParser::takeText() {
+    WideText text = need().text;
+    advance();
+    return text;
+}
+
+WideText PackageParser::take(PackageToken::Kind kind, TParseError error) {
+    if (need().kind != kind)
+        fail(error, kind);
+    return takeText();
+}
+
+uint32_t PackageParser::uid() {
+    uint32_t value = 0;
+    parseUid(take(PackageToken::Number, ENumberExpected), value);
+    return value;
+}
+
+// ( uid )
+uint32_t PackageParser::uidInParentheses() {
+    checkNext(u'(');
+    const uint32_t value = uid();
+    checkNext(u')');
+    return value;
+}
+
+int32_t PackageParser::number() {
+    return signedValue(take(PackageToken::Number, ENumberExpected));
+}
+
+int32_t PackageParser::keyword(int32_t (*lookup)(std::u16string_view), TParseError error) {
+    const PackageToken& token = need();
+    const int32_t value = token.kind == PackageToken::Identifier ? lookup(token.text) : -1;
+    if (value < 0)
+        fail(error, PackageToken::Identifier);
+    advance();
+    return value;
+}
+
+void PackageParser::fail(TParseError error, int32_t expectedKind) {
+    errorInfo_.expectedKind = expectedKind;
+    errorInfo_.tokenText = current() ? current()->text : WideText();
+    throw error;
+}
+
+// ---- Top level ----
+
+// Items and top-level lines in any order; every line that needs the package checks for it.
+void PackageParser::packageFile() {
+    for (;;) {
+        itemRun();
+        if (!current())
+            break;
+        topLevelLine();
+    }
+    if (!package_)
+        fail(ENoPackage);
+}
+
+void PackageParser::topLevelLine() {
+    const PackageToken& token = *current();
+    if (token.kind == PackageToken::Identifier && FindTrailerKey(token.text))
+        return trailerKeyLine();
+    if (token.kind != PackageToken::Symbol)
+        fail(EUnexpectedToken);
+    switch (token.text[0]) {
+    case u'&':
+        return languagesLine();
+    case u'#':
+        return headerLine();
+    case u'%':
+        return vendorsLine();
+    case u':':
+        return globalVendorLine();
+    case u'=':
+        return logoLine();
+    case u'+':
+        return propertiesLine();
+    case u'(':
+        return dependencyLine(u')');
+    case u'[':
+        return dependencyLine(u']');
+    default:
+        fail(EUnexpectedToken);
+    }
+}
+
+Package& PackageParser::createPackage(const std::vector<uint32_t>& languages) {
+    package_ = CreatePackage(languages);
+    if (!package_)
+        throw std::bad_alloc();
+    return *package_;
+}
+
+Package& PackageParser::needPackage() {
+    if (!package_)
+        fail(ENoPackage);
+    return *package_;
+}
+
+// & EN, FR ...
+void PackageParser::languagesLine() {
+    if (package_)
+        fail(ELanguagesRedefined);
+    advance();
+    std::vector<uint32_t> languages;
+    do {
+        const PackageToken& token = need();
+        if (token.kind != PackageToken::Identifier)
+            fail(EIdentifierExpected, PackageToken::Identifier);
+        const int32_t language = LanguageFromCode(token.text);
+        if (language < 0)
+            fail(EUnknownLanguage, PackageToken::Identifier);
+        languages.push_back(uint32_t(language));
+        advance();
+    } while (testNext(u','));
+    createPackage(languages);
+}
+
+// # {names}, (uid), major, minor, build [, option ...]
+void PackageParser::headerLine() {
+    advance();
+    Package& package = package_ ? *package_ : createPackage({kEnglish});
+    package.names = nameList();
+    checkNext(u',');
+    package.uid = uidInParentheses();
+    checkNext(u',');
+    package.versionMajor = number();
+    checkNext(u',');
+    package.versionMinor = number();
+    checkNext(u',');
+    package.versionBuild = number();
+    while (testNext(u','))
+        headerOption();
+}
+
+// TYPE=keyword, NC / NOCOMPRESS; SH, SHUTDOWNAPPS and unknown options are read and dropped.
+void PackageParser::headerOption() {
+    if (need().kind != PackageToken::Identifier)
+        fail(EIdentifierExpected, PackageToken::Identifier);
+    const HeaderOption option = HeaderOptionFromKeyword(current()->text);
+    advance();
+    if (option == HeaderOption::Type) {
+        checkNext(u'=');
+        package_->type = PackageType(keyword(PackageTypeFromKeyword, EUnknownPackageType));
+    } else if (option == HeaderOption::NoCompress) {
+        package_->compress = false;
+    }
+}
+
+// % {vendor names}
+void PackageParser::vendorsLine() {
+    needPackage();
+    advance();
+    package_->vendors = nameList();
+}
+
+// : "vendor" (whatever token follows gives its text)
+void PackageParser::globalVendorLine() {
+    needPackage();
+    advance();
+    package_->globalVendor = takeText();
+}
+
+// = "source", "mime", "drive:target"
+void PackageParser::logoLine() {
+    PackageLogo& logo = needPackage().logo;
+    advance();
+    logo.present = true;
+    logo.source = string();
+    checkNext(u',');
+    logo.mimeType = string();
+    checkNext(u',');
+    SplitDeviceTarget(string(), logo.drive, logo.target);
+}
+
+// + (key=value, ...)
+void PackageParser::propertiesLine() {
+    Package& package = needPackage();
+    advance();
+    checkNext(u'(');
+    do {
+        auto property = std::make_unique<PackageProperty>();
+        property->key = number();
+        checkNext(u'=');
+        property->value = number();
+        AddProperty(package.properties, std::move(property));
+    } while (testNext(u','));
+    checkNext(u')');
+}
+
+// (uid), version [~ version], {names}   for packages; [uid], ... for devices
+void PackageParser::dependencyLine(char16_t close) {
+    Package& package = needPackage();
+    advance();
+    auto dependency = CreateDependency(package.languages.size());
+    if (!dependency)
+        throw std::bad_alloc();
+    dependency->uid = uid();
+    checkNext(close);
+    checkNext(u',');
+    version(dependency->fromMajor, dependency->fromMinor, dependency->fromBuild);
+    if (testNext(u'~')) {
+        dependency->isRange = true;
+        version(dependency->toMajor, dependency->toMinor, dependency->toBuild);
+    }
+    checkNext(u',');
+    dependency->names = nameList();
+    AddDependency(close == u')' ? package.packageDependencies : package.deviceDependencies,
+                  std::move(dependency));
+}
+
+void PackageParser::version(int32_t& major, int32_t& minor, int32_t& build) {
+    major = versionComponent();
+    checkNext(u',');
+    minor = versionComponent();
+    checkNext(u',');
+    build = versionComponent();
+}
+
+// A number, or * for any.
+int32_t PackageParser::versionComponent() {
+    if (testNext(u'*'))
+        return -1;
+    if (need().kind != PackageToken::Number)
+        fail(EUnexpectedToken, PackageToken::Number);
+    return number();
+}
+
+// A build-settings key from a comment. Keys ahead of the package are read and dropped.
+void PackageParser::trailerKeyLine() {
+    const TrailerKey& key = *FindTrailerKey(current()->text);
+    advance();
+    if (key.isFlag) {
+        if (package_)
+            ApplyTrailerKey(*package_, key, nullptr);
+        return;
+    }
+    const WideText value = takeText();
+    if (package_)
+        ApplyTrailerKey(*package_, key, &value);
+}
+
+// { "text", ... } with exactly one string per package language.
+LocalizedText PackageParser::nameList() {
+    const size_t count = package_->languages.size();
+    checkNext(u'{');
+    LocalizedText names;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            checkNext(u',');
+        names.push_back(string());
+    }
+    checkNext(u'}');
+    return names;
+}
+
+} // namespace tb

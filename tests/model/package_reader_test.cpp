@@ -1,0 +1,303 @@
+#include "model/package_reader.h"
+
+#include "model/package_compare.h"
+#include "model/package_parser.h"
+#include "model/package_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace tb {
+namespace {
+
+using namespace SymbianLib;
+using test::Describe;
+using test::DescribeItems;
+
+constexpr uint32_t EN = 1, FR = 2;
+const std::u16string kHead = u"&EN,FR\n#{\"A\",\"B\"},(0x1),1,0,0\n";
+const std::u16string kTwoOptions = kHead + u"!({\"x\",\"x\"},{\"y\",\"y\"})\n";
+
+// The parser's own result: 0 or the syntax error value.
+int32_t ParseCode(std::u16string_view text) {
+    std::vector<PackageToken> tokens;
+    EXPECT_TRUE(PackageLexer(text).tokenize(tokens));
+    std::unique_ptr<Package> package;
+    return PackageParser(tokens).parse(package);
+}
+
+std::unique_ptr<Package> Parse(const std::u16string& text) {
+    std::unique_ptr<Package> package;
+    EXPECT_EQ(ParsePackageText(text, package), 0) << test::Text(text);
+    return package ? std::move(package) : CreatePackage({});
+}
+
+std::u16string Repeat(std::u16string_view text, int count) {
+    std::u16string out;
+    while (count-- > 0)
+        out += text;
+    return out;
+}
+
+TEST(PackageReaderTest, SyntaxErrors) {
+    const struct {
+        std::u16string text;
+        int32_t error;
+    } cases[] = {
+        {kHead + u"\"a\" \"b\"", EUnexpectedToken},
+        {u"&EN\n#{\"A\",\"B\"},(1),1,0,0", EUnexpectedToken},
+        {u"&EN,FR\n#{\"A\"},(1),1,0,0", EUnexpectedToken},
+        {kHead + u"[0x1], a, 0, 0, {\"n\",\"n\"}", EUnexpectedToken},
+        {kHead + u"(0x1), 1, 0, 0 - 2, 0, 0, {\"n\",\"n\"}", EUnexpectedToken},
+        {kHead + u"}", EUnexpectedToken},
+        {kHead + u"ENDIF", EUnexpectedToken},
+        {kHead + u"IF NOT package(1) \"a\"-\"b\" ENDIF", EUnexpectedToken},
+        {kHead + u"IF NOT package(1) {\"a\" \"b\"}-\"c\" ENDIF", EUnexpectedToken},
+        {kHead + u"IF NOT exists(1) ENDIF", EUnexpectedToken},
+        {kHead + u"=\"a\", \"image/png\" \"c:\\a\"", EUnexpectedToken},
+        {kHead + u"\"a\" -", EUnexpectedEnd},
+        {u"&", EUnexpectedEnd},
+        {kHead + u":", EUnexpectedEnd},
+        {kHead + u"; output_name", EUnexpectedEnd},
+        {kTwoOptions + u"IF option1 \"a\"-\"b\"", EUnexpectedEnd},
+        {u"&\"EN\"", EIdentifierExpected},
+        {kHead + u"\"a\"-\"b\", \"FF\"", EIdentifierExpected},
+        {u"&EN\n#{\"A\"},(1),1,0,0,5", EIdentifierExpected},
+        {kTwoOptions + u"IF option1 \"a\"-\"b\" %{\"v\",\"v\"} ENDIF", EIdentifierExpected},
+        {kTwoOptions + u"IF option1 \"a\"-\"b\" endif", EIdentifierExpected},
+        {kTwoOptions + u"IF option1\n; sign_package\nENDIF", EIdentifierExpected},
+        {kHead + u"IF exists(\"x\") ENDIF", EIdentifierExpected},
+        {kHead + u"IF (1) ENDIF", EIdentifierExpected},
+        {u"&EN\n#{\"A\"},(\"1\"),1,0,0", ENumberExpected},
+        {u"&EN\n#{\"A\"},(1),1,x,0", ENumberExpected},
+        {kHead + u"+(a=1)", ENumberExpected},
+        {u"&EN,XX", EUnknownLanguage},
+        {u"&IH", EUnknownLanguage},
+        {u"&EN\n&FR", ELanguagesRedefined},
+        {u"#{\"A\"},(1),1,0,0\n&EN", ELanguagesRedefined},
+        {u"%{\"v\"}\n&EN", ENoPackage},
+        {u":\"v\"\n&EN", ENoPackage},
+        {u"\"a\"-\"b\"\n&EN", ENoPackage},
+        {u"; only a comment\n", ENoPackage},
+        {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=FOO", EUnknownPackageType},
+        {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=\"SA\"", EUnknownPackageType},
+        {kHead + u"\"a\"-\"b\", FR, RX", EUnknownRunOption},
+        {kHead + u"\"a\"-\"b\", FR, RW", EUnknownRunOption},
+        {kHead + u"\"a\"-\"b\", FR, RI, rw", EUnknownRunOption},
+        {kHead + u"\"a\"-\"\", FM, \"text/plain\", RI, RUNWAIT", EUnknownRunOption},
+        {kHead + u"\"a\"-\"\", FT, TX", EUnknownTextOption},
+        {kHead + u"\"a\"-\"b\", FX", EUnknownFileOption},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCode(c.text), c.error) << test::Text(c.text);
+        std::unique_ptr<Package> package;
+        EXPECT_EQ(ParsePackageText(c.text, package), err::kCorruptPackage);
+        EXPECT_EQ(package, nullptr);
+    }
+}
+
+TEST(PackageReaderTest, LoadPackageResults) {
+    std::unique_ptr<Package> package = CreatePackage({EN});
+    EXPECT_EQ(LoadPackage("/nonexistent/dir/x.pkg", package), err::kNotFound);
+    EXPECT_EQ(package, nullptr);
+    EXPECT_EQ(ParsePackageText(u"", package), err::kCorruptPackage);
+    const auto dir = std::filesystem::path(::testing::TempDir());
+    const std::string empty = (dir / "tb_reader_empty.pkg").string();
+    std::ofstream(empty, std::ios::binary).write("\xFF\xFE", 2);
+    EXPECT_EQ(LoadPackage(empty, package), err::kCorruptPackage);
+}
+
+TEST(PackageReaderTest, HeaderLines) {
+    auto p = Parse(u"&en,Fr ,IF,sh\n#{\"a\",\"b\",\"c\",\"d\"},(0xA000017F),1,-2,0x10,"
+                   u"type=sisapp, SH, RU, nc\n");
+    EXPECT_EQ(p->languages, (std::vector<uint32_t>{EN, FR, 24, 84}));
+    EXPECT_EQ(p->uid, 0xA000017Fu);
+    EXPECT_EQ(std::tuple(p->versionMajor, p->versionMinor, p->versionBuild), std::tuple(1, -2, 16));
+    EXPECT_FALSE(p->compress);
+
+    // A header alone makes an English package; ":" takes whatever token follows.
+    p = Parse(u"#{\"X\"},(0xA000017F),1,0,0,TYPE=PIPATCH\n:Vendor\n"
+              u"=\"l.png\",\"image/png\",\"logo.png\"\n");
+    EXPECT_EQ(p->languages, std::vector<uint32_t>{EN});
+    EXPECT_EQ(p->type, PackageType::PreinstalledAddOn);
+    EXPECT_EQ(p->globalVendor, u"Vendor");
+    EXPECT_EQ(std::tie(p->logo.drive, p->logo.target), std::tuple(u'!', u"\\logo.png"));
+}
+
+TEST(PackageReaderTest, Items) {
+    const struct {
+        std::u16string lines;
+        const char* items;
+    } cases[] = {
+        {u"\"a\"-\"!:\\sys\\a\"\n\"b\" - \"c:\\b\" , FILERUN, RR\n\"c\" - \"c\", FR, RB, "
+         u"RUNWAITEND",
+         "file a -> !:\\sys\\a FF/RI/wait\nfile b -> c:\\b FR/RR/nowait\n"
+         "file c -> !:\\c FR/RB/wait\n"},
+        {u"\"d\" - \"\", FM, \"x/y\"\n\"e\" - \"\", FM, \"x/y\", RI, RW\n\"f\" - \"\\f\", FF",
+         "file d -> !: FM/RI/nowait x/y\nfile e -> !: FM/RI/wait x/y\nfile f -> !:\\f "
+         "FF/RI/wait\n"},
+        {u"\"null\" - \"!:\\x\", FN\n\"t\\readme.v2.txt\" - \"\", FT, TE\n\"d.txt\"-\"\",FT",
+         "dialog t\\readme.v2.txt name=readme.v2 text=2\ndialog d.txt name=d text=0\n"},
+        {u"{\"t\\eula_English.txt\"\n\"eula_French.txt\"}-\"\", FT, TA\n"
+         u"{\"eula_english.txt\" \"x\"}-\"\", FILETEXT\n{\"a\" \"b\"}-\"e:\\a\", FR, RI, RW",
+         "langdialog t\\eula_English.txt|eula_French.txt name=eula text=1\n"
+         "langdialog eula_english.txt|x name=eula_english text=0\nlangfile a|b -> e:\\a "
+         "FR/RI/wait\n"},
+        {u"IF NOT package(0x1) @\"a.sis\",(0x2) ENDIF\n@\"b.sis\",(0x3)\n",
+         "sis a.sis uid=0x2 if-missing\nsis b.sis uid=0x3 always\n"},
+        {u"if not PACKAGE(4) { @\"e.sis\" @\"f.sis\" },(0x4) ENDIF {@\"e\"@\"f\"},(5)",
+         "langsis e.sis|f.sis uid=0x4 if-missing\nlangsis e|f uid=0x5 always\n"},
+        // After an inner ENDIF items go back to the outer option, whose list counts again.
+        {u"!({\"a\",\"a\"},{\"b\",\"b\"}) IF option1 !({\"c\",\"c\"}) IF option1 \"1\"-\"\" ENDIF "
+         u"\"2\"-\"\" ENDIF IF option2 \"3\"-\"\" ENDIF IF option1 \"4\"-\"\" ENDIF",
+         "options\n  option a|a\n    options\n      option c|c\n        file 1 -> !: FF/RI/wait\n"
+         "    file 2 -> !: FF/RI/wait\n    file 4 -> !: FF/RI/wait\n  option b|b\n"
+         "    file 3 -> !: FF/RI/wait\n"},
+        {u"!({\"a\",\"a\"}) IF option1 \"1\"-\"\" IF option1 \"2\"-\"\" ENDIF \"3\"-\"\" ENDIF !()",
+         "options\n  option a|a\n    file 1 -> !: FF/RI/wait\n    file 2 -> !: FF/RI/wait\n"
+         "    file 3 -> !: FF/RI/wait\noptions\n"},
+    };
+    for (const auto& c : cases) {
+        auto p = Parse(kHead + c.lines);
+        EXPECT_EQ(DescribeItems(*p), c.items) << test::Text(c.lines);
+    }
+}
+
+TEST(PackageReaderTest, OptionSlots) {
+    // Slots belong to the latest list; an unknown option or option0 takes no items.
+    const std::u16string two = kTwoOptions + u"!({\"c\",\"c\"})\n";
+    EXPECT_EQ(ParseCode(two + u"IF option2 ENDIF"), 0);
+    EXPECT_EQ(ParseCode(two + u"IF option2 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
+    EXPECT_EQ(ParseCode(two + u"IF option0 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
+    EXPECT_EQ(ParseCode(two + u"IF OPTION1 \"f\"-\"x\" ENDIF"), 0);
+    EXPECT_EQ(ParseCode(kHead + u"!()\nIF option1 ENDIF"), 0);
+
+    // A long list is read whole; only options 1 to 31 can be addressed.
+    const std::u16string many = kHead + u"!(" + Repeat(u"{\"o\",\"o\"},", 39) + u"{\"o\",\"o\"})\n";
+    EXPECT_EQ(ParseCode(many + u"IF option31 \"f\"-\"x\" ENDIF"), 0);
+    EXPECT_EQ(ParseCode(many + u"IF option32 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
+    EXPECT_EQ(ParseCode(many + u"IF option4294967297 ENDIF"), 0);
+    const std::string items = DescribeItems(*Parse(many));
+    EXPECT_EQ(std::count(items.begin(), items.end(), '\n'), 41);
+}
+
+TEST(PackageReaderTest, NestingIsBounded) {
+    auto nested = [](int depth) {
+        return kHead + Repeat(u"!({\"o\",\"o\"})\nIF option1\n", depth) + u"\"f\"-\"x\"\n" +
+               Repeat(u"ENDIF\n", depth);
+    };
+    EXPECT_EQ(ParseCode(nested(64)), 0);
+    EXPECT_EQ(ParseCode(nested(65)), EUnexpectedToken);
+    std::unique_ptr<Package> package;
+    EXPECT_EQ(ParsePackageText(nested(10000), package), err::kCorruptPackage);
+}
+
+TEST(PackageReaderTest, TrailerKeys) {
+    auto p = Parse(u"; output_name \"early\"\n; sign_package\n" + kHead +
+                   u";sign_package\n; Auto_increment_version\n;PASSPHRASE \"x\"\n"
+                   u"; certificate \"a.cer\" ; private_key \"k0\"\n"
+                   u"; output_folder \"one\"\n; output_folder \"two\"\n; private_key\n\"k.key\"\n");
+    EXPECT_EQ(Describe(*p).substr(Describe(*p).find("signing")),
+              "signing 1 a.cer k.key \noutput 0 two \n");
+}
+
+std::unique_ptr<Package> LoadSample(const char* name) {
+    std::unique_ptr<Package> package;
+    EXPECT_EQ(LoadPackage(std::string(TB_TEST_DATA_DIR "/pkg/") + name, package), 0) << name;
+    return package ? std::move(package) : CreatePackage({});
+}
+
+TEST(PackageReaderTest, Samples) {
+    auto app = LoadSample("multilingual_app.pkg");
+    EXPECT_EQ(app->names, (LocalizedText{u"Notes", u"Notes FR", u"Notizen"}));
+    EXPECT_EQ(app->packageDependencies.at(0)->toMinor, 7);
+    EXPECT_TRUE(app->output.autoIncrementVersion);
+    EXPECT_EQ(CollectFileItems(app->items).size(), 7u);
+    EXPECT_EQ(itemAs<DialogItemBase>(CollectDialogItems(app->items).at(0))->name, u"license");
+
+    auto suite = LoadSample("embedded_sis.pkg");
+    const std::string suiteItems = DescribeItems(*suite);
+    EXPECT_EQ(suiteItems.substr(0, suiteItems.find('\n')),
+              "sis $(EPOCROOT)epoc32\\install\\runtime.sis uid=0x2001b2dc if-missing");
+
+    auto cafe = LoadSample("handwritten_utf8.pkg");
+    EXPECT_EQ(cafe->globalVendor, u"Soci\u00e9t\u00e9 G\u00e9n\u00e9rale d'Exemple");
+    EXPECT_EQ(
+        Describe(*cafe).substr(Describe(*cafe).find("signing")),
+        "signing 1 dev.cer dev.key \noutput 0  \n"
+        "file $(EPOCROOT)Epoc32\\release\\gcce\\urel\\cafe.exe -> !:\\sys\\bin\\cafe.exe "
+        "FF/RI/wait\n"
+        "file $(EPOCROOT)Epoc32\\data\\z\\resource\\apps\\cafe.rsc -> !:\\resource\\apps\\cafe.rsc "
+        "FF/RI/wait\nlangfile cafe_en.mbm|cafe_fr.mbm -> !:\\resource\\apps\\cafe.mbm FF/RI/wait\n"
+        "file menu.txt -> e:\\data\\Caf\u00e9\\menu.txt FF/RI/wait\n");
+
+    auto wide = LoadSample("wide_utf16le.pkg");
+    EXPECT_EQ(itemAs<InstallFileItem>(wide->items.first)->source, u"data\\\u03a9mega.txt");
+    EXPECT_EQ(std::tie(wide->type, wide->signing.passphrase, wide->logo.overrideMime),
+              std::tuple(PackageType::AddOn, u"secret", true));
+}
+
+// Every kind of item, nested options and every build setting survive writing and reading.
+TEST(PackageReaderTest, RoundTrip) {
+    auto p = CreatePackage({EN, FR});
+    p->uid = 0xA0001234, p->type = PackageType::Patch, p->compress = false;
+    p->names = {u"Demo", u"D\u00e9mo"}, p->vendors = {u"V", u"W"}, p->globalVendor = u"V";
+    p->versionMajor = 2, p->versionMinor = 10, p->versionBuild = 345;
+    p->logo = {true, u"gfx\\logo.png", u"image/png", u"\\resource\\apps\\logo.png", u'E', true};
+    AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{1, -2}));
+    AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{3, 4}));
+    *AddDependency(p->deviceDependencies, CreateDependency(2)) = {0x101f7961, {u"S", u"S"}, 5};
+    *AddDependency(p->packageDependencies, CreateDependency(2)) = {7, {u"Q", u"R"}, 4, 6, -1, 4, 7,
+                                                                   1, true};
+    p->output = {true, u"C:\\Out\\", u"Demo.sis"};
+    p->signing = {true, u"pass phrase", u"dev.cer", u"/keys/dev.key"};
+
+    auto add = [&](InstallItemKind kind, InstallItem* parent, WideText source = {}) {
+        return AppendChild(p->items, CreateItem(kind, 2, std::move(source)), parent);
+    };
+    using K = InstallItemKind;
+    auto* exe = itemAs<InstallFileItem>(add(K::File, nullptr, u"$(EPOCROOT)a.exe"));
+    exe->target = u"\\sys\\bin\\a.exe", exe->fileType = FileType::FR;
+    exe->runOption = RunOption::RB, exe->runWaitEnd = false;
+    auto* viewer = itemAs<InstallFileItem>(add(K::File, nullptr, u"m.pdf"));
+    viewer->fileType = FileType::FM, viewer->mimeType = u"application/pdf";
+    viewer->runOption = RunOption::RR;
+    auto* resource = itemAs<InstallLanguageFileItem>(add(K::LanguageFile, nullptr));
+    resource->sources = {u"a.r01", u"a.r02"}, resource->target = u"\\a.rsc", resource->drive = u'C';
+    itemAs<IncludePackageItem>(add(K::IncludePackage, nullptr, u"x.sis"))->uid = 2;
+    auto* sisAlways = itemAs<IncludeLanguagePackageItem>(add(K::IncludeLanguagePackage, nullptr));
+    sisAlways->paths = {u"en.sis", u"fr.sis"}, sisAlways->uid = 3, sisAlways->unconditional = true;
+    auto* dialog = itemAs<ShowDialogItem>(add(K::ShowDialog, nullptr, u"t\\a.txt"));
+    dialog->name = u"a", dialog->textOption = TextOption::TE;
+    auto* eula = itemAs<ShowLanguageDialogItem>(add(K::ShowLanguageDialog, nullptr));
+    eula->sources = {u"eula_English.txt", u"eula_French.txt"}, eula->name = u"eula";
+    eula->textOption = TextOption::TA;
+
+    // Option 1 holds a nested list and a file after it, option 2 nothing, option 3 a sis.
+    InstallItem* list = add(K::ShowOptionList, nullptr);
+    InstallItem* options[3];
+    for (auto*& option : options)
+        option = add(K::Option, list);
+    InstallItem* inner = add(K::ShowOptionList, options[0]);
+    add(K::Option, inner);
+    add(K::File, add(K::Option, inner), u"deep.txt");
+    add(K::ShowOptionList, options[0]);
+    add(K::File, options[0], u"after-inner.txt");
+    itemAs<IncludePackageItem>(add(K::IncludePackage, options[2], u"o.sis"))->uid = 9;
+    add(K::File, nullptr, u"last.txt");
+
+    std::unique_ptr<Package> back;
+    const WideText text = PackageText(*p);
+    ASSERT_EQ(ParsePackageText(text, back), 0) << test::Text(text);
+    EXPECT_EQ(Describe(*back), Describe(*p));
+
+    auto fresh = CreatePackage({EN});
+    ASSERT_EQ(ParsePackageText(PackageText(*fresh), back), 0);
+    EXPECT_EQ(Describe(*back), Describe(*fresh));
+}
+
+} // namespace
+} // namespace tb
