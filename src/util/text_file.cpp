@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #include <unicode/ucnv.h>
 #include <unistd.h>
-#include <vector>
 
 namespace tb {
 
@@ -225,20 +224,7 @@ ErrorCode ReadTextFile(const std::string& path, WideText& text) {
     }
 }
 
-ErrorCode WriteTextFile(const std::string& path, const WideText& text) {
-    std::vector<unsigned char> bytes;
-    try {
-        bytes.reserve(2 + text.size() * 2);
-    } catch (const std::bad_alloc&) {
-        return err::kOutOfMemory;
-    }
-    bytes.push_back(0xFF);
-    bytes.push_back(0xFE);
-    for (char16_t c : text) {
-        bytes.push_back(static_cast<unsigned char>(c & 0xFF));
-        bytes.push_back(static_cast<unsigned char>(c >> 8));
-    }
-
+ErrorCode WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = resolveTarget(path);
     std::string tempPath;
     Fd fd(createTemporary(target, tempPath));
@@ -255,7 +241,9 @@ ErrorCode WriteTextFile(const std::string& path, const WideText& text) {
         ::fchmod(fd.get(), existing.st_mode & 07777);
     }
 
-    bool ok = writeFull(fd.get(), bytes.data(), bytes.size()) && ::fsync(fd.get()) == 0;
+    bool ok =
+        writeFull(fd.get(), reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) &&
+        ::fsync(fd.get()) == 0;
     ok = fd.close() && ok;
     if (ok && ::rename(tempPath.c_str(), target.c_str()) == 0) {
         syncFolder(folderOf(target));
@@ -264,6 +252,22 @@ ErrorCode WriteTextFile(const std::string& path, const WideText& text) {
     const int error = errno;
     ::unlink(tempPath.c_str());
     return mapErrno(error);
+}
+
+ErrorCode WriteTextFile(const std::string& path, const WideText& text) {
+    std::string bytes;
+    try {
+        bytes.reserve(2 + text.size() * 2);
+    } catch (const std::bad_alloc&) {
+        return err::kOutOfMemory;
+    }
+    bytes.push_back(static_cast<char>(0xFF));
+    bytes.push_back(static_cast<char>(0xFE));
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return WriteFileAtomically(path, bytes);
 }
 
 } // namespace tb
