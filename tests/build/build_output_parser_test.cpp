@@ -1,0 +1,269 @@
+#include "build/build_output_parser.h"
+
+#include "support/temp_dir.h"
+#include "util/path.h"
+#include "util/text_convert.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tb {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Items = std::vector<const InstallItem*>;
+using K = InstallItemKind;
+
+constexpr std::u16string_view kFile = u"C:\\w\\App.pkg(7) : processing file";
+constexpr std::u16string_view kEmbed = u"x: processing embedded package file";
+constexpr std::u16string_view kLang = u"x: processing language block";
+constexpr std::u16string_view kOptions = u"x: processing options block";
+constexpr std::u16string_view kIf = u"x: processing IF block";
+constexpr std::u16string_view kFault = u"x: file I/O fault.";
+
+Lines logLines(const BuildOutputLog& log) {
+    Lines lines;
+    const std::string text = wideToUtf8(log.read());
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
+
+// Records each item reached with the log length at that moment.
+struct Receiver : ItemReceiver {
+    void itemReached(const InstallItem* item) override {
+        items.push_back(item);
+        logSizes.push_back(log->size());
+    }
+    const BuildOutputLog* log = nullptr;
+    Items items;
+    std::vector<size_t> logSizes;
+};
+
+class BuildOutputParserTest : public ::testing::Test {
+protected:
+    BuildOutputParserTest() {
+        SdkList sdks(1);
+        sdks[0].epocRoot = fromHostPath(dir.file("sdk"));
+        configuration = std::make_unique<BuildConfiguration>(std::move(sdks));
+        receiver.log = &log;
+    }
+    std::string host(const std::string& name) const { return dir.file(name); }
+    InstallItem* add(K kind, InstallItem* parent = nullptr, std::u16string source = {}) {
+        return AppendChild(p.items, CreateItem(kind, 2, std::move(source)), parent);
+    }
+    // Made on first use: the cursor starts at the first item, so tests add their items first.
+    BuildOutputParser& parser() {
+        if (!parser_) {
+            parser_ = std::make_unique<BuildOutputParser>(*configuration, log, host("App.pkg"), p);
+            parser_->stepTracker().addItemReceiver(&receiver);
+        }
+        return *parser_;
+    }
+    // The log lines written for these makesis lines, given as one piece.
+    Lines feed(std::initializer_list<std::u16string_view> lines) {
+        log.clear();
+        for (std::u16string_view line : lines)
+            parser().append(WideText(line) + u"\r\n");
+        parser().handleLines();
+        return logLines(log);
+    }
+
+    test::TempDir dir;
+    std::unique_ptr<Package> package = CreatePackage({1, 2}); // English, French
+    Package& p = *package;
+    std::unique_ptr<BuildConfiguration> configuration;
+    BuildOutputLog log;
+    Receiver receiver;
+    std::unique_ptr<BuildOutputParser> parser_;
+};
+
+TEST_F(BuildOutputParserTest, FixedMessagesAndUnrecognisedLines) {
+    EXPECT_EQ(feed({u"a: processing languages", u"a:bprocessing header", u"a: processing logo",
+                    u"a: unknown line", u"a: Processing file", u"processing file",
+                    u"a: processing file ", u"trailing:", u"random text"}),
+              (Lines{"Processing Languages...", "Processing General info...", "Processing Logo...",
+                     "Unknown error; try building the package manually from the command line "
+                     "using makesis"}));
+}
+
+TEST_F(BuildOutputParserTest, ProgressLinesAnnounceItems) {
+    InstallItem* file = add(K::File, nullptr, u"gfx\\icon.mbm");
+    itemAs<ShowDialogItem>(add(K::ShowDialog))->name = u"Intro";
+    itemAs<IncludePackageItem>(add(K::IncludePackage))->path =
+        u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\e.sis";
+    add(K::LanguageFile);
+    itemAs<ShowLanguageDialogItem>(add(K::ShowLanguageDialog))->name = u"Lic";
+    itemAs<IncludeLanguagePackageItem>(add(K::IncludeLanguagePackage))->uid = 0xA000BC1;
+    EXPECT_EQ(feed({kFile, kFile, kEmbed, kLang, kLang, kLang, kFile, kOptions, kIf, kEmbed}),
+              (Lines{"Adding " + host("gfx/icon.mbm") + "...", "Adding Dialog 'Intro'...",
+                     "Adding Package '" + host("sdk") + "/epoc32/release/gcce/urel/e.sis'...",
+                     "Adding Language file...", "Adding Language dialog 'Lic'...",
+                     "Adding Language package '0xA000BC1'..."}));
+    // Files and dialogs are announced before their line, the others after it; nothing past
+    // the end.
+    ASSERT_EQ(receiver.items.size(), 6u);
+    EXPECT_EQ(receiver.items[0], file);
+    const WideText text = log.read();
+    EXPECT_EQ(receiver.logSizes[0], 0u);
+    EXPECT_EQ(receiver.logSizes[1], text.find(u"Adding Dialog"));
+    EXPECT_EQ(receiver.logSizes[2], text.find(u"Adding Language file"));
+    EXPECT_EQ(parser().stepTracker().current(), nullptr);
+
+    p.type = PackageType::PreinstalledApplication;
+    BuildConfiguration noSdk{SdkList{}}; // paths stay as stored
+    for (const BuildConfiguration* c : {configuration.get(), &noSdk}) {
+        BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
+        EXPECT_EQ(logLines(log).back(),
+                  "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) + "...");
+    }
+}
+
+TEST_F(BuildOutputParserTest, CursorWalksOptionLists) {
+    // f1, L1{ o1{ f2, L2{ a{}, b{ f3 } } }, o2{}, o3{ f4 } }, f5, L3{ {} }, f6
+    InstallItem* f1 = add(K::File, nullptr, u"f1");
+    InstallItem* l1 = add(K::ShowOptionList);
+    InstallItem* o1 = add(K::Option, l1);
+    InstallItem* f2 = add(K::File, o1, u"f2");
+    InstallItem* l2 = add(K::ShowOptionList, o1);
+    add(K::Option, l2);
+    InstallItem* f3 = add(K::File, add(K::Option, l2), u"f3");
+    add(K::Option, l1);
+    InstallItem* f4 = add(K::File, add(K::Option, l1), u"f4");
+    InstallItem* f5 = add(K::File, nullptr, u"f5");
+    add(K::Option, add(K::ShowOptionList));
+    InstallItem* f6 = add(K::File, nullptr, u"f6");
+    BuildStepTracker& tracker = parser().stepTracker();
+    for (std::u16string_view line :
+         {kFile, kOptions, kIf, kFile, kOptions, kIf, kFile, kIf, kFile, kFile, kOptions, kFile})
+        EXPECT_TRUE(tracker.handleLine(line));
+    EXPECT_EQ(receiver.items, (Items{f1, f2, f3, f4, f5, f6}));
+    EXPECT_EQ(tracker.previous(), f6);
+    EXPECT_EQ(tracker.current(), nullptr);
+    EXPECT_TRUE(tracker.handleLine(kFile)); // past the end stays safe
+    EXPECT_EQ(tracker.previous(), f6);
+}
+
+TEST_F(BuildOutputParserTest, EmbedAndUidExplanations) {
+    add(K::File, nullptr, u"a");
+    auto* embedded = itemAs<IncludePackageItem>(add(K::IncludePackage));
+    embedded->path = u"sub\\e.sis";
+    embedded->uid = 0xA0B1C2D3;
+    add(K::IncludeLanguagePackage);
+    const std::string generic = "Error, failed to add file; the file is empty or it is corrupt";
+    const std::string uid = "Error, UID mismatch; the UID in the SIS file";
+    const std::string tail = " is different from what is specified in the package(0xA0B1C2D3)";
+    EXPECT_EQ(feed({u"x: SISfile error.", u"x: different UID."}), Lines{generic});
+    EXPECT_EQ(feed({kFile, u"x: memory error."}).back(), generic);
+    EXPECT_EQ(feed({kEmbed, u"x: SISfile error.", u"x: different UID."}),
+              (Lines{"Adding Package '" + host("sub/e.sis") + "'...",
+                     "Error, failed to embed '" + host("sub/e.sis") +
+                         "', the file is corrupt or it is not a SIS file",
+                     uid + tail}));
+    dir.write("sub/e.sis", std::string(12, '\0'));
+    EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + tail});
+    dir.write("sub/e.sis", std::string(8, '\0') + "\x78\x56\x34\x12" + std::string(4, '\0'));
+    EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + "(0x12345678)" + tail});
+    EXPECT_EQ(feed({kLang, u"x: SISfile error."}).back(),
+              "Error, failed to embed language dependent SIS file; the file is corrupt");
+}
+
+TEST_F(BuildOutputParserTest, FileAccessExplanations) {
+    add(K::File, nullptr, u"missing.txt");
+    itemAs<IncludePackageItem>(add(K::IncludePackage))->path = u"folder";
+    add(K::ShowDialog, nullptr, u"d.txt");
+    itemAs<InstallLanguageFileItem>(add(K::LanguageFile))->sources = {u"en.txt", u""};
+    itemAs<IncludeLanguagePackageItem>(add(K::IncludeLanguagePackage))->paths = {u"en.sis",
+                                                                                 u"fr.sis"};
+    auto* dialogs = itemAs<ShowLanguageDialogItem>(add(K::ShowLanguageDialog));
+    dialogs->sources = {u"", u"fr.txt"};
+    for (const char* name : {"folder/x", "d.txt", "en.txt", "en.sis"})
+        dir.write(name, "x");
+    const std::string locked = "'; the file is locked by another application or you don't have "
+                               "permission to access the file";
+    EXPECT_EQ(feed({kFault}), Lines{}); // no logo, nothing to blame
+    p.logo.present = true;
+    p.logo.source = u"logo.png";
+    EXPECT_EQ(feed({kFault}), Lines{"Error, can not find file '" + host("logo.png") + "'"});
+    dir.write("logo.png", "\x89PNG");
+    EXPECT_EQ(feed({kFault}),
+              Lines{"Error, unsupported image format; only MBM bitmaps are supported"});
+
+    EXPECT_EQ(feed({kFile, kFault}).back(),
+              "Error, can not find file '" + host("missing.txt") + "'");
+    EXPECT_EQ(feed({kEmbed, kFault}).back(),
+              "Error, can not open file '" + host("folder") + locked);
+    EXPECT_EQ(feed({kFile, kFault}), Lines{"Adding Dialog ''..."});
+    EXPECT_EQ(feed({kLang, kFault}).back(), "Language file is missing a source file for 'French'");
+    EXPECT_EQ(feed({kLang, kFault}).back(), "Error, can not find file '" + host("fr.sis") + "'");
+    EXPECT_EQ(feed({kLang, kFault}).back(),
+              "Language dialog is missing a source file for 'English'");
+    if (geteuid() != 0) { // root opens anything
+        chmod(host("en.sis").c_str(), 0);
+        dialogs->sources = {u"en.sis", u"fr.txt"};
+        EXPECT_EQ(feed({kFault}), Lines{"Error, can not open file '" + host("en.sis") + locked});
+    }
+}
+
+TEST_F(BuildOutputParserTest, ErrorFilter) {
+    p.uid = 0xE1234ABC;
+    EXPECT_EQ(feed({u"SIGNSIS -s x.sis", u"error:06065064:digital envelope routines",
+                    u"error:0906A068:PEM routines", u"SISfile error, expected data missing.",
+                    u"Error:0906A068", u" SIGNSIS"}),
+              (Lines{"", "Signing package...", "Error, invalid passphrase for the private key",
+                     "Error, the private key requires a passphrase",
+                     "Error, an embedded SIS file in the package has the same UID(0xE1234ABC) "
+                     "as the package"}));
+    constexpr std::u16string_view kOpen = u"file I/O fault, cannot open x";
+    p.signing.certificate = u"keys\\dev.cer";
+    p.signing.privateKey = u"keys\\dev.key";
+    const Lines noCertificate{"Error, can not find certificate '" + host("keys/dev.cer") + "'"};
+    EXPECT_EQ(feed({kOpen}), noCertificate);
+    dir.write("keys/dev.cer/x", ""); // a folder is no certificate
+    EXPECT_EQ(feed({kOpen}), noCertificate);
+    p.signing.certificate = u"keys\\dev.cer\\x";
+    EXPECT_EQ(feed({kOpen}),
+              Lines{"Error, can not find private key '" + host("keys/dev.key") + "'"});
+    dir.write("keys/dev.key", "k");
+    EXPECT_EQ(feed({kOpen}), Lines{});
+}
+
+TEST_F(BuildOutputParserTest, LinesSplitAcrossPieces) {
+    const std::vector<std::pair<std::u16string_view, size_t>> pieces = {
+        {u"a: proce", 0},
+        {u"ssing logo", 0},
+        {u"\r", 1},
+        {u"\n\r\n\n", 1},
+        // A CR that ends a piece must not swallow the next piece's first character.
+        {u"x: processing header\r", 2},
+        {u": unknown line\ry: processing languages\n", 4}};
+    for (const auto& [piece, lines] : pieces) {
+        parser().append(piece);
+        EXPECT_TRUE(parser().handleLines());
+        EXPECT_EQ(logLines(log).size(), lines) << wideToUtf8(piece);
+    }
+    EXPECT_EQ(logLines(log)[3], "Processing Languages...");
+}
+
+TEST_F(BuildOutputParserTest, LinearInTheAmountOfOutput) {
+    std::u16string many;
+    while (many.size() < (1u << 20))
+        many += u"C:\\Symbian\\tools\\makesis.exe : some unrelated progress text\r\n";
+    for (const std::u16string& input : {many, std::u16string(1u << 20, u'x')}) {
+        const auto start = std::chrono::steady_clock::now();
+        for (size_t at = 0; at < input.size(); at += 256) {
+            parser().append(std::u16string_view(input).substr(at, 256));
+            parser().handleLines();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+    EXPECT_EQ(log.size(), 0u);
+}
+
+} // namespace
+} // namespace tb
