@@ -42,7 +42,7 @@ void SplitDeviceTarget(std::u16string_view text, char16_t& drive, WideText& targ
     if (text.empty())
         return;
     if (text.find_first_of(u"\\/") == std::u16string_view::npos)
-        target = u"\\";
+        target.assign(1, u'\\');
     target.append(text);
 }
 

@@ -75,7 +75,7 @@ struct Pending {
 
 // Fills buffer with the pending bytes first, then from the file.
 ssize_t readPiece(int fd, Pending& pending, unsigned char* buffer, size_t size) {
-    size_t used = std::min(pending.size, size);
+    size_t used = std::min({pending.size, size, pending.bytes.size()});
     std::copy_n(pending.bytes.begin(), used, buffer);
     pending.size = 0;
     ssize_t n = readFull(fd, buffer + used, size - used);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "build/build_signal.h"
+#include "helper/output_relay.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace tbhelper {
+
+struct ToolResult {
+    enum class Kind { Exited, Signalled, Cancelled, StartFailed };
+    Kind kind = Kind::StartFailed;
+    int value = 0; // exit code, signal number or errno
+
+    bool succeeded() const { return kind == Kind::Exited && value == 0; }
+};
+
+// How long a tool asked to stop with SIGTERM may take before it is killed.
+inline constexpr std::chrono::milliseconds kToolStopGrace{2000};
+
+// Runs one tool with standard input from /dev/null and its output passed through relay. The
+// tool gets a process group of its own, ended as a whole on cancel, and dies with the helper
+// should the helper be killed.
+ToolResult RunTool(const std::string& path, const std::vector<std::string>& arguments,
+                   const tb::BuildSignal& cancel, OutputRelay& relay);
+
+// <epocRoot>/epoc32/tools/<name> when it is there, else the first match on PATH; empty when
+// neither has it.
+std::string FindTool(const std::string& epocRoot, const std::string& name);
+
+} // namespace tbhelper

@@ -1,0 +1,176 @@
+#include "build_run_fixture.h"
+
+#include <fstream>
+
+namespace tb::test {
+namespace {
+
+using Events = std::vector<std::string>;
+
+const std::string kStartLine =
+    "Starting Build: App.pkg, Configuration: Phone (GCCE), Release (UREL), SDK: TestSDK";
+const std::string kNotSigned = "Warning, the package is not signed; it must be signed by a "
+                               "developer certificate or by Symbian Signed before it can be "
+                               "installed to a phone";
+
+std::vector<std::string> readLines(const std::string& path) {
+    std::vector<std::string> out;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
+    ScopedEnv argv("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
+    package->output.outputFolder.clear();
+    build();
+    EXPECT_EQ(log(), kStartLine + "\r\n\r\nValidating package...\r\n"
+                                  "Error, no output directory specified\r\n\r\n"
+                                  "Validation failed: 1 error(s), 0 warning(s)\r\n\r\n");
+    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8003"}));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("argv")));
+    EXPECT_TRUE(temporaryFolderEmpty());
+}
+
+TEST_F(BuildRunTest, MissingHelperNamesTheFileLookedFor) {
+    controller.setInstallFolder(dir.file("nowhere"));
+    build();
+    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8006", "8005(1)", "8003"}));
+    EXPECT_EQ(lines().back(), "Error, could not find 'TBBuildHelper'; your installation seems "
+                              "corrupt, please reinstall Tinderbridge and try again");
+    EXPECT_TRUE(temporaryFolderEmpty());
+}
+
+TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
+    const InstallItem* second = addFile(u".\\data\\b.txt");
+    build();
+    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8002"}));
+    EXPECT_EQ(lastLines(3),
+              "|Package was successfully built to '" + outputFile() + "'|" + kNotSigned + "|");
+    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "..."), std::string::npos);
+    ASSERT_EQ(recorder.items.size(), 2u);
+    EXPECT_EQ(recorder.items[1], second);
+    const std::string sis = ReadBytes(outputFile());
+    ASSERT_GE(sis.size(), 16u);
+    EXPECT_EQ(sis.substr(8, 4), std::string("\x34\x12\x00\xA0", 4));
+    EXPECT_TRUE(temporaryFolderEmpty());
+}
+
+TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
+    ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
+    package->signing = {true, u"pass word", fromHostPath(dir.write("dev.cer", "cert")),
+                        fromHostPath(dir.write("dev.key", "ENCRYPTED:pass word"))};
+    build();
+    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
+    EXPECT_NE(log().find("\r\n\r\nSigning package...\r\n"), std::string::npos);
+    EXPECT_EQ(lines().back(), "Package was successfully built to '" + outputFile() + "'");
+    EXPECT_EQ(log().find("pass word"), std::string::npos);
+    const std::vector<std::string> args = readLines(dir.file("argv"));
+    ASSERT_EQ(args.size(), 7u);
+    EXPECT_EQ(args[5], "pass word");
+    const std::string sis = ReadBytes(outputFile());
+    EXPECT_EQ(sis.substr(sis.size() - 6), "SIGNED");
+}
+
+TEST_F(BuildRunTest, EmptyPassphraseEndsTheArgumentsAfterTheKey) {
+    ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
+    const std::string cert = dir.write("dev.cer", "cert"), key = dir.write("dev.key", "key");
+    package->signing = {true, u"", fromHostPath(cert), fromHostPath(key)};
+    build();
+    const std::vector<std::string> args = readLines(dir.file("argv"));
+    ASSERT_EQ(args.size(), 6u);
+    EXPECT_EQ(args[0], "-s");
+    EXPECT_EQ(args[1], outputFile());
+    EXPECT_EQ(args[3], cert);
+    EXPECT_EQ(args[4], key);
+    EXPECT_EQ(args[5], "--");
+}
+
+TEST_F(BuildRunTest, OutputFolderWithOrWithoutFinalSlashGivesOnePath) {
+    ScopedEnv argv("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
+    build();
+    const std::string first = lines().at(lines().size() - 2);
+    package->output.outputFolder += u"/";
+    recorder.clear();
+    build();
+    EXPECT_EQ(lines().at(lines().size() - 2), first);
+    const std::vector<std::string> args = readLines(dir.file("argv"));
+    ASSERT_EQ(args.size(), 8u);
+    EXPECT_EQ(args[2], outputFile());
+    EXPECT_EQ(args[6], outputFile());
+}
+
+TEST_F(BuildRunTest, LastLineWithoutLineEndIsHandled) {
+    ScopedEnv open("FAKE_MAKESIS_NO_FINAL_NEWLINE", "1");
+    addFile(u".\\data\\b.txt");
+    build();
+    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "...\r\n"), std::string::npos);
+    EXPECT_EQ(recorder.all.back(), "8002");
+}
+
+TEST_F(BuildRunTest, ToolFailuresFailTheBuild) {
+    addFile(u".\\data\\missing.txt");
+    build();
+    EXPECT_EQ(lastLines(3),
+              "Error, can not find file '" + dir.file("data/missing.txt") + "'||Build failed|");
+    EXPECT_EQ(recorder.all.back(), "8003");
+
+    // A tool that ends with 0 but writes nothing; an old output must not pass for the new.
+    std::ofstream(outputFile()) << "old";
+    ScopedEnv silent("FAKE_MAKESIS_NO_FILE", "1");
+    package->items.clear();
+    addFile(u".\\data\\a.txt");
+    recorder.clear();
+    build();
+    EXPECT_EQ(recorder.all.back(), "8003");
+    EXPECT_FALSE(std::filesystem::exists(outputFile()));
+}
+
+TEST_F(BuildRunTest, SigningThatWritesNothingFailsAndLeavesNoOutput) {
+    ScopedEnv silent("FAKE_SIGNSIS_NO_FILE", "1");
+    package->signing = {true, u"", fromHostPath(dir.write("c", "c")),
+                        fromHostPath(dir.write("k", "k"))};
+    build();
+    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8003"}));
+    EXPECT_FALSE(std::filesystem::exists(outputFile()));
+}
+
+TEST_F(BuildRunTest, KeyWithoutItsPassphraseIsExplained) {
+    package->signing = {true, u"", fromHostPath(dir.write("c", "c")),
+                        fromHostPath(dir.write("k", "ENCRYPTED:secret"))};
+    build();
+    EXPECT_EQ(lastLines(3), "Error, the private key requires a passphrase||Build failed|");
+    EXPECT_FALSE(std::filesystem::exists(outputFile()));
+}
+
+TEST_F(BuildRunTest, HelperKilledBySignalIsAFailure) {
+    ScopedEnv kill("FAKE_MAKESIS_KILL_PARENT", "1");
+    build();
+    EXPECT_EQ(lastLines(2), "|Build failed|");
+    EXPECT_EQ(recorder.all.back(), "8003");
+    EXPECT_EQ(recorder.terminals, 1);
+}
+
+TEST_F(BuildRunTest, SecondBuildStartsWithAnEmptyLog) {
+    package->output.outputFolder.clear();
+    build();
+    package->output.outputFolder = fromHostPath(dir.file("out"));
+    recorder.clear();
+    build();
+    EXPECT_EQ(log().rfind(kStartLine, 0), 0u);
+    EXPECT_EQ(log().find("Starting Build", 1), std::string::npos);
+    EXPECT_EQ(recorder.all.back(), "8002");
+}
+
+TEST_F(BuildRunTest, UnwritableTemporaryFolderFailsWithTheReason) {
+    const std::string notAFolder = dir.write("file", "x");
+    ScopedEnv tmpdir("TMPDIR", notAFolder);
+    build();
+    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8006", "8005(1)", "8003"}));
+    EXPECT_EQ(lines().back(), "Error, can not write the temporary package file 'App.pkg' to '" +
+                                  notAFolder + "': Not a directory");
+}
+
+} // namespace
+} // namespace tb::test

@@ -1,0 +1,53 @@
+#include "build/helper_process.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace tb::test {
+namespace {
+
+struct HelperResult {
+    ProcessExit exit;
+    std::string output;
+};
+
+// Runs TBBuildHelper alone and collects everything it writes.
+HelperResult runHelper(const std::vector<std::string>& arguments) {
+    HelperProcess helper;
+    EXPECT_EQ(helper.start(std::string(TB_HELPER_DIR) + "/TBBuildHelper", arguments), 0);
+    HelperResult result;
+    while (helper.readAvailable(result.output) == HelperProcess::ReadResult::Open)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    helper.waitForExit();
+    result.exit = helper.exitStatus();
+    return result;
+}
+
+TEST(BuildHelper, MissingToolsAndWrongArgumentsFail) {
+    TempDir dir;
+    ScopedEnv path("PATH", dir.path().string()); // no makesis anywhere
+    HelperResult result = runHelper({dir.file("sdk"), dir.file("a.pkg"), dir.file("a.sis")});
+    EXPECT_EQ(result.exit.kind, ProcessExit::Kind::Exited);
+    EXPECT_NE(result.exit.value, 0);
+    EXPECT_EQ(result.output, "Error, can not find makesis in '" + dir.file("sdk") +
+                                 "/epoc32/tools' or on the PATH\r\n");
+
+    result = runHelper({TB_TEST_SDK_DIR, dir.file("a.pkg"), dir.file("a.sis"), "-x", "c", "k"});
+    EXPECT_NE(result.exit.value, 0);
+    EXPECT_EQ(result.output.rfind("Usage: TBBuildHelper", 0), 0u);
+}
+
+TEST(BuildHelper, ToolLinesGetCarriageReturnsAndFailuresLeaveNoFile) {
+    TempDir dir;
+    const std::string pkg =
+        dir.write("a.pkg", "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n\"missing\"-\"x\"\n");
+    dir.write("a.sis", "old");
+    const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis")});
+    EXPECT_EQ(result.exit.value, 1);
+    EXPECT_NE(result.output.find(pkg + "(2) : processing header\r\n"), std::string::npos);
+    EXPECT_NE(result.output.find(pkg + "(3) : error: file I/O fault.\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("a.sis")));
+}
+
+} // namespace
+} // namespace tb::test
