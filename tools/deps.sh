@@ -2,10 +2,8 @@
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config libexpat1-dev libicu-dev libgtest-dev)
-if [ "${1:-}" = "--gui" ]; then
-    packages+=(qt6-base-dev)
-fi
+packages=(build-essential cmake ninja-build pkg-config libexpat1-dev libicu-dev libgtest-dev
+          qt6-base-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,17 +15,41 @@ const std::vector<Command>& Commands() {
          RunDump},
         {"sdks", "", "List the installed SDKs: id, name and root, separated by TABs.", {}, {}, 0,
          0, RunSdks},
+        {"new",
+         "NAME --location DIR [--type SA|SP|PU|PA|PP] [--languages EN,FR,...] "
+         "[--current-language N] [--device N] [--create-directory]",
+         "Create a new package file and print its path. --current-language is a position in\n"
+         "the language list (from 0); --device is a device table index (0 Generic, 1-5, 8, 9).",
+         {"location", "type", "languages", "current-language", "device"},
+         {"create-directory"},
+         1,
+         1,
+         RunNew},
+        {"validate", "FILE.pkg",
+         "Check a package before a build and print the findings; exit 1 when there is an error.",
+         {}, {}, 1, 1, RunValidate},
+        {"build", "FILE.pkg [--sdk ID] [--platform armv5|gcce|winscw] [--target urel|udeb]",
+         "Build the package into a .sis file, printing the build log as it grows. Exit 0 on\n"
+         "success, 1 on failure, 130 when interrupted (Ctrl+C cancels the build). Default: the\n"
+         "first SDK, gcce, urel.",
+         {"sdk", "platform", "target"}, {}, 1, 1, RunBuild},
+        {"export", "FILE.pkg OUT.pkg [--sdk ID] [--platform P] [--target T]",
+         "Write a standard package file with every source path resolved for the SDK, platform\n"
+         "and target. OUT.pkg must be an absolute path.",
+         {"sdk", "platform", "target"}, {}, 2, 2, RunExport},
     };
     return commands;
 }
 
-void PrintMessage(std::ostream& err, std::u16string_view message) {
-    std::string text = wideToUtf8(message);
-    std::string out;
-    for (char c : text)
-        if (c != '\r')
-            out += c;
-    err << out << '\n';
+void PrintText(std::ostream& stream, std::u16string_view text) {
+    std::string bytes = wideToUtf8(text);
+    std::erase(bytes, '\r');
+    stream << bytes << std::flush;
+}
+
+void PrintMessage(std::ostream& stream, std::u16string_view message) {
+    PrintText(stream, message);
+    stream << '\n';
 }
 
 namespace {

@@ -23,12 +23,17 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
-// One of the program's messages on err, with terminal line ends.
-void PrintMessage(std::ostream& err, std::u16string_view message);
+// Program text with terminal line ends (CR dropped), as it stands / as a message line.
+void PrintText(std::ostream& stream, std::u16string_view text);
+void PrintMessage(std::ostream& stream, std::u16string_view message);
 
 // Command implementations.
 int RunRewrite(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunSdks(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunNew(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunValidate(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunBuild(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunExport(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tb::cli

@@ -102,6 +102,13 @@ bool RecentFileList::markOpened(size_t index, uint64_t now) {
     return true;
 }
 
+bool RecentFileList::setTypeName(size_t index, std::u16string_view typeName) {
+    if (index >= entries_.size())
+        return false;
+    entries_[index].typeName = WideText(typeName);
+    return true;
+}
+
 bool RecentFileList::remove(size_t index) {
     if (index >= entries_.size())
         return false;

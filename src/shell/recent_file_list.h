@@ -52,6 +52,8 @@ public:
     bool markOpened(size_t index);
     bool markOpened(size_t index, uint64_t now);
     bool remove(size_t index);
+    // The package's type changed while it was open.
+    bool setTypeName(size_t index, std::u16string_view typeName);
     void clear() { entries_.clear(); }
 
 private:

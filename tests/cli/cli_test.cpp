@@ -1,25 +1,16 @@
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace tb {
 namespace {
 
 using test::ReadBytes;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::run;
+using test::Result;
 
 const std::string kData = TB_TEST_DATA_DIR "/pkg/";
 
