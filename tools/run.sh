@@ -26,8 +26,8 @@ export TINDERBRIDGE_COMMON_FILES=$common
 cli=$build/bin/tinderbridge-cli
 echo "== SDKs"
 "$cli" sdks
-echo "== The demo package, as the program reads it"
-"$cli" dump examples/demo/Demo.pkg
-echo "== Written back in the program's own file format"
-"$cli" rewrite examples/demo/Demo.pkg "$common/Demo.pkg"
-iconv -f UTF-16 -t UTF-8 "$common/Demo.pkg" | tr -d '\r'
+echo "== Validating the demo package"
+"$cli" validate examples/demo/Demo.pkg
+echo "== Exported for the demo SDK (ARMV5, UREL), every source path resolved"
+"$cli" export examples/demo/Demo.pkg "$common/Demo_armv5_urel.pkg" --platform armv5
+iconv -f UTF-16 -t UTF-8 "$common/Demo_armv5_urel.pkg" | tr -d '\r'

@@ -35,6 +35,10 @@ void BuildErrorFilter::handleLine(std::u16string_view line) {
                         numberToText(package_.uid, 16) + u") as the package");
     if (line.starts_with(u"file I/O fault, cannot open"))
         explainSigningFiles();
+    // The build helper's own findings (a missing tool, a tool that wrote nothing) are already
+    // in the user's terms; without them a failed build would say only "Build failed".
+    if (line.starts_with(u"Error, "))
+        log_.appendLine(line);
 }
 
 void BuildErrorFilter::explainSigningFiles() {

@@ -231,6 +231,9 @@ TEST_F(BuildOutputParserTest, ErrorFilter) {
               Lines{"Error, can not find private key '" + host("keys/dev.key") + "'"});
     dir.write("keys/dev.key", "k");
     EXPECT_EQ(feed({kOpen}), Lines{});
+    // The build helper's own error lines reach the user as they are.
+    EXPECT_EQ(feed({u"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"}),
+              Lines{"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"});
 }
 
 TEST_F(BuildOutputParserTest, LinesSplitAcrossPieces) {
