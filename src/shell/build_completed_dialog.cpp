@@ -1,0 +1,47 @@
+#include "shell/build_completed_dialog.h"
+
+#include "model/package.h"
+#include "shell/app_settings.h"
+#include "ui/dont_show_again.h"
+#include "ui/qt_text.h"
+
+#include <QVBoxLayout>
+
+namespace tb {
+
+namespace {
+
+QString CompletedText(const Package& package, const std::string& packageFileName) {
+    QString name = ui::HostPathToQString(packageFileName);
+    if (const qsizetype dot = name.lastIndexOf(u'.'); dot > 0)
+        name.truncate(dot);
+    return QStringLiteral("Package '") + name + QStringLiteral("' was successfully built to '") +
+           ui::ToQString(BuiltFilePath(package)) + QStringLiteral("'");
+}
+
+} // namespace
+
+WideText BuiltFilePath(const Package& package) {
+    WideText path = package.output.outputFolder;
+    if (path.empty() || (path.back() != u'/' && path.back() != u'\\'))
+        path.push_back(u'/');
+    return path + package.output.outputName;
+}
+
+BuildCompletedDialog::BuildCompletedDialog(QWidget* owner, AppSettings& settings,
+                                           const Package& package,
+                                           const std::string& packageFileName)
+    : OpenFolderDialog(owner, QStringLiteral("Build Completed"),
+                       CompletedText(package, packageFileName)) {
+    warning_ = ui::CreateIconTextRow(
+        this, ui::MessageIcon::Warning,
+        QStringLiteral("Package is not signed. It must be signed by a developer certificate or "
+                       "by Symbian Signed before it can be installed to a phone."));
+    warning_->setVisible(!package.signing.signPackage);
+    contentLayout()->addWidget(warning_);
+    dontShow_ = new ui::DontShowAgainBox(
+        false, [&settings](bool checked) { settings.showBuildCompleteDialog = !checked; }, this);
+    contentLayout()->addWidget(dontShow_);
+}
+
+} // namespace tb

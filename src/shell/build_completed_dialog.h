@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/wide_text.h"
+#include "ui/open_folder_dialog.h"
+
+#include <string>
+
+namespace tb {
+
+class AppSettings;
+struct Package;
+namespace ui {
+class DontShowAgainBox;
+}
+
+// Where a build puts the package: the output folder, a separator unless it ends with one, and
+// the output file name.
+WideText BuiltFilePath(const Package& package);
+
+// Tells where the package was built to, warns when it is not signed, and offers to open the
+// folder. "Don't show this again" changes showBuildCompleteDialog at once.
+class BuildCompletedDialog : public ui::OpenFolderDialog {
+    Q_OBJECT
+public:
+    // packageFileName: the package file's name with its extension.
+    BuildCompletedDialog(QWidget* owner, AppSettings& settings, const Package& package,
+                         const std::string& packageFileName);
+
+    QWidget* unsignedWarning() const { return warning_; }
+    ui::DontShowAgainBox* dontShowAgainBox() const { return dontShow_; }
+
+private:
+    QWidget* warning_ = nullptr;
+    ui::DontShowAgainBox* dontShow_ = nullptr;
+};
+
+} // namespace tb

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tb::ui {
+
+// Every file and folder chooser of the program goes through the current FileDialogs, so
+// tests can answer them. An empty result means the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // filter in Qt's form, e.g. "Symbian Package (*.pkg)".
+    virtual QString openFile(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& folder) = 0;
+    virtual QString saveFile(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& defaultSuffix, const QString& initialPath) = 0;
+    virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& folder) = 0;
+};
+
+FileDialogs& CurrentFileDialogs();
+// Installs dialogs (not owned) for the rest of the run; null goes back to the real ones.
+void SetFileDialogs(FileDialogs* dialogs);
+
+QString GetOpenFileName(QWidget* owner, const QString& title, const QString& filter,
+                        const QString& folder = {});
+QString GetSaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                        const QString& defaultSuffix = {}, const QString& initialPath = {});
+QString GetExistingFolder(QWidget* owner, const QString& title, const QString& folder = {});
+
+} // namespace tb::ui

@@ -1,0 +1,91 @@
+#include "build_gui_fixture.h"
+
+#include "shell/export_dialog.h"
+#include "shell/messages.h"
+#include "ui/file_dialogs.h"
+#include "ui/open_folder_dialog.h"
+#include "ui/qt_text.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace tb::test {
+namespace {
+
+// Answers the save dialog with a fixed path and remembers how it was asked.
+struct AnsweringFileDialogs : ui::FileDialogs {
+    AnsweringFileDialogs() { ui::SetFileDialogs(this); }
+    ~AnsweringFileDialogs() override { ui::SetFileDialogs(nullptr); }
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& suffix,
+                     const QString& start) override {
+        asked = {title, filter, suffix, start};
+        return "/elsewhere/picked.pkg";
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    QStringList asked;
+};
+
+class ExportDialogTest : public BuildGuiTest {
+protected:
+    QString file(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
+};
+
+TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
+    AnsweringFileDialogs files;
+    ExportDialog dialog(app, nullptr);
+    EXPECT_EQ(dialog.outputPath(), file("App_gcce_urel.pkg"));
+    dialog.platformList()->setCurrentIndex(2);
+    dialog.targetList()->setCurrentIndex(1);
+    EXPECT_EQ(dialog.outputPath(), file("App_winscw_udeb.pkg"));
+    dialog.browseButton()->click();
+    EXPECT_EQ(files.asked, QStringList({"Select Output File", "Symbian Package (*.pkg)", "pkg",
+                                        file("App_winscw_udeb.pkg")}));
+    dialog.platformList()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.outputPath(), "/elsewhere/App_armv5_udeb.pkg");
+}
+
+TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrites) {
+    const std::string target = dir.file("export/App.pkg");
+    std::filesystem::create_directories(dir.path() / "export");
+    int openAndFocused = 0;
+    QString succeeded;
+    whenModal<ExportDialog>([&](ExportDialog& d) {
+        for (const char* path : {"", "out.pkg"}) {
+            d.outputField()->setText(path);
+            d.exportButton()->click();
+            openAndFocused += d.isVisible() && d.focusWidget() == d.outputField();
+        }
+        d.outputField()->setText(QString::fromStdString(target));
+        d.exportButton()->click();
+    });
+    whenModal<ui::OpenFolderDialog>([&](ui::OpenFolderDialog& d) {
+        succeeded = d.textLabel()->text();
+        d.openFolderButton()->click();
+    });
+    RunExportCommand(nullptr, app);
+
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kExportNoOutputFile));
+    EXPECT_EQ(boxes.shown[1].text, ui::ToQString(messages::kExportRelativeOutputFile));
+    EXPECT_EQ(openAndFocused, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
+    // UTF-16 after the byte order mark, with the source resolved against the package folder.
+    const std::string written = ReadBytes(target);
+    ASSERT_GT(written.size(), 2u);
+    const std::u16string text(reinterpret_cast<const char16_t*>(written.data() + 2),
+                              (written.size() - 2) / 2);
+    EXPECT_NE(text.find(fromHostPath(dir.file("data/a.txt"))), std::u16string::npos);
+    EXPECT_EQ(succeeded,
+              "Package was successfully exported to '" + QString::fromStdString(target) + "'");
+    EXPECT_EQ(shownFiles, std::vector<QString>{QString::fromStdString(target)});
+}
+
+} // namespace
+} // namespace tb::test

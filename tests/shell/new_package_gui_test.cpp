@@ -1,0 +1,328 @@
+#include "shell/new_package_dialog.h"
+
+#include "model/package_reader.h"
+#include "shell/app_settings.h"
+#include "shell/application.h"
+#include "shell/messages.h"
+#include "shell/package_languages_dialog.h"
+#include "support/recording_message_boxes.h"
+#include "support/temp_dir.h"
+#include "ui/confirmation_dialog.h"
+#include "ui/dont_show_again.h"
+#include "ui/gui_build_events.h"
+#include "ui/language_pickers.h"
+#include "ui/qt_text.h"
+#include "util/path.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tb {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::MessageAnswer;
+using ui::ToQString;
+
+// Hands the first modal dialog of type D to action. Gives up after 5 s, failing the test and
+// rejecting whatever is modal, so a dialog nobody answers cannot hang the run.
+template <class D> class WhenModal {
+public:
+    explicit WhenModal(std::function<void(D*)> action) : action_(std::move(action)) {
+        clock_.start();
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(10);
+    }
+    bool seen() const { return seen_; }
+
+private:
+    void poll() {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            timer_.stop();
+            seen_ = true;
+            action_(dialog);
+        } else if (clock_.elapsed() > 5000) {
+            timer_.stop();
+            ADD_FAILURE() << "expected dialog did not show";
+            for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
+                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    modal->reject();
+        }
+    }
+    std::function<void(D*)> action_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool seen_ = false;
+};
+
+void TickOnly(PackageLanguagesDialog* dialog, std::vector<uint32_t> languages, uint32_t current) {
+    for (uint32_t number : ui::ChoosableLanguages())
+        dialog->languageList()->setChecked(number, false);
+    for (uint32_t number : languages)
+        dialog->languageList()->setChecked(number, true);
+    dialog->currentCombo()->setCurrentIndex(dialog->currentCombo()->findData(current));
+}
+
+class NewPackageTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    AppSettings settings{dir.file("settings.conf"), dir.file("machine.conf"), dir.file("bin")};
+    ui::GuiBuildEvents events;
+    Application app{settings, events, SdkList{}};
+    test::RecordingMessageBoxes boxes;
+    fs::path work = dir.path() / "work";
+
+    void SetUp() override {
+        fs::create_directory(work);
+        settings.lastPackageLocation = fromHostPath(work.string());
+    }
+
+    // Presses Create with these values; true when the dialog accepted.
+    bool create(NewPackageDialog& dialog, const QString& name, bool createDirectory = false) {
+        dialog.nameEdit()->setText(name);
+        dialog.createDirectoryBox()->setChecked(createDirectory);
+        dialog.createButton()->click();
+        return dialog.result() == QDialog::Accepted;
+    }
+    QString lastMessage() const { return boxes.shown.back().text; }
+};
+
+TEST_F(NewPackageTest, StartsFromSettingsAndKeepsCreateDisabledUntilComplete) {
+    settings.lastPackageTarget = 4;
+    NewPackageDialog dialog(nullptr, app);
+    EXPECT_EQ(dialog.deviceTree()->currentItem()->text(0), "5th Edition");
+    EXPECT_EQ(dialog.deviceTree()->currentItem()->parent()->text(0), "S60");
+    EXPECT_EQ(dialog.nameEdit()->selectedText(), "PackageName");
+    EXPECT_EQ(dialog.locationEdit()->text(), QString::fromStdString(work.string()));
+    dialog.typeList()->setCurrentRow(3);
+    EXPECT_EQ(dialog.typeList()->currentItem()->text(), "Pre-installed application");
+    EXPECT_TRUE(dialog.descriptionField()->toPlainText().startsWith("A package containing references"));
+    EXPECT_TRUE(dialog.createButton()->isEnabled());
+
+    dialog.deviceTree()->setCurrentItem(dialog.deviceTree()->currentItem()->parent());
+    EXPECT_FALSE(dialog.createButton()->isEnabled()) << "a group node is no device";
+    dialog.selectDevice(8);
+    EXPECT_TRUE(dialog.createButton()->isEnabled());
+    dialog.locationEdit()->clear();
+    EXPECT_FALSE(dialog.createButton()->isEnabled());
+
+    settings.lastPackageTarget = 7; // not offered
+    NewPackageDialog fallback(nullptr, app);
+    EXPECT_EQ(fallback.deviceTree()->currentItem()->text(0), "Generic");
+}
+
+TEST_F(NewPackageTest, RefusesBadNamesLocationsAndExistingPackagesAndStaysOpen) {
+    NewPackageDialog dialog(nullptr, app);
+    dialog.show();
+    for (const char* name : {"a|b", "CON", ".."}) {
+        EXPECT_FALSE(create(dialog, name)) << name;
+        EXPECT_EQ(lastMessage(), ToQString(messages::kInvalidPackageName)) << name;
+        EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Error);
+        EXPECT_EQ(dialog.focusWidget(), dialog.nameEdit());
+    }
+    dialog.locationEdit()->setText(QString::fromStdString((work / "Nope").string()));
+    EXPECT_FALSE(create(dialog, "Demo"));
+    EXPECT_EQ(lastMessage(), ToQString(messages::kInvalidLocation));
+    EXPECT_EQ(dialog.focusWidget(), dialog.locationEdit());
+    EXPECT_TRUE(fs::is_empty(work));
+
+    std::string existing = dir.write("work/Demo/Demo.pkg", "original");
+    dialog.locationEdit()->setText(QString::fromStdString(work.string()));
+    EXPECT_FALSE(create(dialog, "Demo", true));
+    EXPECT_EQ(lastMessage(), ToQString(messages::kPackageExists));
+    EXPECT_EQ(test::ReadBytes(existing), "original");
+    EXPECT_EQ(std::distance(fs::directory_iterator(work / "Demo"), fs::directory_iterator()), 1);
+
+    EXPECT_TRUE(create(dialog, "Demo", false)) << "work/Demo.pkg does not exist";
+    EXPECT_EQ(boxes.shown.size(), 5u);
+}
+
+TEST_F(NewPackageTest, ReturnsTheChosenRequest) {
+    WhenModal<NewPackageDialog> fill([](NewPackageDialog* dialog) {
+        dialog->typeList()->setCurrentRow(2);
+        dialog->selectDevice(9);
+        dialog->nameEdit()->setText("Demo");
+        dialog->createDirectoryBox()->setChecked(true);
+        WhenModal<PackageLanguagesDialog> languages([](PackageLanguagesDialog* languages) {
+            EXPECT_TRUE(languages->languageList()->isChecked(1));
+            EXPECT_EQ(languages->currentCombo()->currentText(), "English");
+            TickOnly(languages, {1, 3, 2}, 2);
+            languages->okButton()->click();
+        });
+        dialog->languagesButton()->click();
+        dialog->createButton()->click();
+    });
+    std::optional<NewPackageRequest> request = RunNewPackageDialog(nullptr, app);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->name, u"Demo");
+    EXPECT_EQ(request->type, PackageType::Patch);
+    EXPECT_EQ(request->targetDevice, 9);
+    EXPECT_EQ(request->languages, (std::vector<uint32_t>{1, 2, 3}));
+    EXPECT_EQ(request->currentLanguage, 1u);
+    EXPECT_EQ(request->location, work.string());
+    EXPECT_TRUE(request->createDirectory);
+
+    WhenModal<NewPackageDialog> cancel([](NewPackageDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(RunNewPackageDialog(nullptr, app));
+}
+
+TEST_F(NewPackageTest, DeviceChoiceBecomesTheDependencyOfTheCreatedPackage) {
+    for (int32_t device : {0, 4}) {
+        app.document.close();
+        NewPackageDialog dialog(nullptr, app);
+        dialog.selectDevice(device);
+        WhenModal<PackageLanguagesDialog> languages([](PackageLanguagesDialog* languages) {
+            TickOnly(languages, {1, 2}, 1);
+            languages->okButton()->click();
+        });
+        dialog.languagesButton()->click();
+        ASSERT_TRUE(create(dialog, device ? "Fifth" : "Generic"));
+        ASSERT_EQ(app.document.create(dialog.request()), 0);
+        std::unique_ptr<Package> onDisk;
+        ASSERT_EQ(LoadPackage(app.document.filePath(), onDisk), 0);
+        if (device == 0) {
+            EXPECT_TRUE(onDisk->deviceDependencies.empty());
+        } else {
+            ASSERT_EQ(onDisk->deviceDependencies.size(), 1u);
+            EXPECT_EQ(onDisk->deviceDependencies[0]->uid, 0x1028315Fu);
+            EXPECT_EQ(onDisk->deviceDependencies[0]->names,
+                      (LocalizedText{u"S60 5th Edition", u"S60 5th Edition"}));
+        }
+        EXPECT_EQ(settings.lastPackageTarget, uint32_t(device));
+    }
+}
+
+TEST_F(NewPackageTest, AsksToSaveTheOpenPackageBetweenTheLocationAndTheExistingFileChecks) {
+    NewPackageRequest old;
+    old.name = u"Old";
+    old.location = work.string();
+    ASSERT_EQ(app.document.create(old), 0);
+    const std::string oldPath = app.document.filePath();
+    auto changeOld = [&](const char16_t* name) { app.document.package()->names[0] = name; };
+    auto oldSaved = [&](const char* name) {
+        std::unique_ptr<Package> onDisk;
+        return LoadPackage(oldPath, onDisk) == 0 && onDisk->names[0] == fromHostPath(name);
+    };
+
+    NewPackageDialog dialog(nullptr, app);
+    dialog.locationEdit()->setText(QString::fromStdString((work / "Nope").string()));
+    create(dialog, "New");
+    ASSERT_EQ(boxes.shown.size(), 1u) << "no question before the location is good";
+    dialog.locationEdit()->setText(QString::fromStdString(work.string()));
+
+    changeOld(u"Cancelled");
+    boxes.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(create(dialog, "New"));
+    EXPECT_EQ(lastMessage(), ToQString(messages::kSaveChanges));
+    EXPECT_EQ(boxes.shown.back().buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Question);
+    EXPECT_FALSE(oldSaved("Cancelled"));
+
+    boxes.answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(create(dialog, "Old")) << "saved, then refused: Old.pkg exists";
+    EXPECT_EQ(lastMessage(), ToQString(messages::kPackageExists));
+    EXPECT_TRUE(oldSaved("Cancelled"));
+
+    changeOld(u"Declined");
+    boxes.answers = {MessageAnswer::No};
+    EXPECT_TRUE(create(dialog, "New"));
+    EXPECT_FALSE(oldSaved("Declined"));
+
+    // A save that fails is not reported by the wizard.
+    fs::remove(oldPath);
+    fs::create_directory(oldPath);
+    boxes.shown.clear();
+    boxes.answers = {MessageAnswer::Yes};
+    NewPackageDialog again(nullptr, app);
+    EXPECT_TRUE(create(again, "New"));
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(NewPackageTest, PackageLanguagesNeedOneLanguageAndFollowTheTicks) {
+    PackageLanguagesDialog dialog(nullptr, {2, 1}, 1, false, settings);
+    EXPECT_EQ(dialog.languageList()->count(), 96) << "86 and 95 are reserved";
+    EXPECT_EQ(dialog.currentCombo()->count(), 2);
+    EXPECT_EQ(dialog.currentCombo()->itemText(0), "French") << "package order kept";
+    EXPECT_EQ(dialog.currentCombo()->currentText(), "English");
+
+    dialog.languageList()->setChecked(1, false);
+    EXPECT_EQ(dialog.currentCombo()->currentText(), "French") << "current was unticked";
+    dialog.languageList()->setChecked(2, false);
+    EXPECT_EQ(dialog.currentCombo()->count(), 0);
+    dialog.okButton()->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(lastMessage(), ToQString(messages::kNoLanguage));
+    EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Information);
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    dialog.languageList()->setChecked(3, true);
+    dialog.languageList()->setChecked(2, true);
+    dialog.okButton()->click();
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.languages(), (std::vector<uint32_t>{2, 3}));
+    EXPECT_EQ(dialog.currentLanguage(), 1u) << "German, ticked first, stayed current";
+}
+
+TEST_F(NewPackageTest, LanguageChangeConfirmationAppliesOnlyOnYes) {
+    std::vector<uint32_t> languages{1};
+    size_t current = 0;
+    // Ticks English and Italian (current) and answers the question, if any, with answer.
+    auto run = [&](std::function<void(ui::ConfirmationDialog*)> answer) {
+        WhenModal<ui::ConfirmationDialog> question(std::move(answer));
+        WhenModal<PackageLanguagesDialog> edit([&](PackageLanguagesDialog* dialog) {
+            TickOnly(dialog, {1, 5}, 5);
+            dialog->okButton()->click();
+            if (dialog->result() != QDialog::Accepted)
+                dialog->reject(); // after No the dialog is still open
+        });
+        bool applied = RunPackageLanguagesDialog(nullptr, languages, current,
+                                                 settings.showLanguageChangesConfirmation,
+                                                 settings);
+        return std::pair(applied, question.seen());
+    };
+
+    EXPECT_EQ(run([&](ui::ConfirmationDialog* question) {
+        bool hasText = false;
+        for (QLabel* label : question->findChildren<QLabel*>())
+            hasText |= label->text() == ToQString(messages::kConfirmLanguageChanges);
+        EXPECT_TRUE(hasText);
+        question->noButton()->click();
+    }), std::pair(false, true));
+    EXPECT_EQ(languages, (std::vector<uint32_t>{1}));
+    EXPECT_TRUE(settings.showLanguageChangesConfirmation);
+
+    EXPECT_EQ(run([&](ui::ConfirmationDialog* question) {
+        question->dontShowAgainBox()->setChecked(true);
+        EXPECT_FALSE(settings.showLanguageChangesConfirmation) << "at once";
+        question->yesButton()->click();
+    }), std::pair(true, true));
+    EXPECT_EQ(languages, (std::vector<uint32_t>{1, 5}));
+    EXPECT_EQ(current, 1u);
+
+    auto no = [](ui::ConfirmationDialog* question) { question->noButton()->click(); };
+    settings.showLanguageChangesConfirmation = true;
+    current = 0;
+    EXPECT_EQ(run(no), std::pair(true, false)) << "same set, only the current one changed";
+    EXPECT_EQ(current, 1u);
+
+    settings.showLanguageChangesConfirmation = false;
+    languages = {1};
+    EXPECT_EQ(run(no), std::pair(true, false)) << "confirmation switched off";
+    EXPECT_EQ(languages, (std::vector<uint32_t>{1, 5}));
+}
+
+} // namespace
+} // namespace tb

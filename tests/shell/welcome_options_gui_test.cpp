@@ -1,0 +1,144 @@
+#include "shell/welcome_page.h"
+
+#include "shell/app_settings.h"
+#include "shell/application.h"
+#include "shell/options_dialog.h"
+#include "support/temp_dir.h"
+#include "ui/command_registry.h"
+#include "ui/dont_show_again.h"
+#include "ui/gui_build_events.h"
+#include "ui/link_button.h"
+#include "ui/qt_text.h"
+#include "util/date_time.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+struct CommandLog : ui::CommandHandler {
+    std::vector<int> ids;
+    bool handleCommand(int id) override {
+        ids.push_back(id);
+        return true;
+    }
+};
+
+class WelcomeOptionsTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string settingsFile = dir.file("settings.conf");
+    AppSettings settings{settingsFile, dir.file("machine.conf"), dir.file("bin")};
+    ui::GuiBuildEvents events;
+    Application app{settings, events, SdkList{}};
+    ui::CommandRegistry commands;
+    CommandLog log;
+
+    void SetUp() override { commands.addHandler(&log); }
+};
+
+void Click(QWidget* widget, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+TEST_F(WelcomeOptionsTest, WelcomeLinksAndRecentEntriesPostCommandsAndStartupActionFollowsTheBox) {
+    const uint64_t day = 864000000000ull;
+    const uint64_t stamp = DateTime::fromFields(2009, 3, 14).stamp;
+    for (int i = 0; i < 3; ++i)
+        app.recentFiles.add(u"/home/me/P" + std::u16string(1, char16_t(u'0' + i)) + u".pkg",
+                            u"Application", stamp + uint64_t(i) * day);
+    settings.startupAction = 1;
+    WelcomePage page(app, commands, nullptr);
+    page.resize(700, 600);
+    page.show();
+
+    page.newPackageLink()->click();
+    EXPECT_TRUE(log.ids.empty()) << "posted, not run from the click";
+    QApplication::processEvents();
+    page.openPackageLink()->click();
+    QApplication::processEvents();
+    EXPECT_EQ(log.ids, (std::vector<int>{ui::cmd::kNew, ui::cmd::kOpen}));
+    EXPECT_EQ(page.newPackageLink()->cursor().shape(), Qt::PointingHandCursor);
+
+    QTreeWidget* recent = page.recentList();
+    ASSERT_EQ(recent->topLevelItemCount(), 3);
+    QTreeWidgetItem* second = recent->topLevelItem(1);
+    EXPECT_EQ(second->text(0), "/home/me/P1.pkg");
+    EXPECT_EQ(second->text(1), ui::ToQString(FormatShortDate(DateTime::fromStamp(stamp + day))));
+    EXPECT_EQ(second->textAlignment(1) & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_EQ(recent->header()->sectionSize(1),
+              recent->fontMetrics().horizontalAdvance("yyyy-mm-dd----"));
+
+    log.ids.clear();
+    Click(recent->viewport(), recent->visualItemRect(second).center());
+    EXPECT_TRUE(log.ids.empty());
+    QApplication::processEvents();
+    EXPECT_EQ(log.ids, (std::vector<int>{ui::cmd::kFirstRecent + 1}));
+
+    // Shown at start-up (1) until "Don't show this again" is ticked (0).
+    EXPECT_FALSE(page.dontShowAgainBox()->isChecked());
+    page.dontShowAgainBox()->setChecked(true);
+    EXPECT_EQ(settings.startupAction, 0u);
+    page.dontShowAgainBox()->setChecked(false);
+    EXPECT_EQ(settings.startupAction, 1u);
+}
+
+TEST_F(WelcomeOptionsTest, OptionsWriteOnOkOnlyAndSurviveARestart) {
+    settings.defaultLanguage = 2;
+    settings.showLanguageChangesConfirmation = true;
+    settings.startupAction = 1;
+    settings.showBuildCompleteDialog = true;
+    auto change = [](OptionsDialog& dialog) {
+        dialog.languageCombo()->setCurrentIndex(dialog.languageCombo()->findText("Welsh"));
+        dialog.confirmLanguagesBox()->setChecked(false);
+        dialog.startupCombo()->setCurrentIndex(0);
+        dialog.buildCompleteBox()->setChecked(false);
+    };
+    {
+        OptionsDialog dialog(nullptr, settings);
+        EXPECT_EQ(dialog.languageCombo()->count(), 96);
+        EXPECT_EQ(dialog.languageCombo()->currentText(), "French");
+        EXPECT_TRUE(dialog.confirmLanguagesBox()->isChecked());
+        EXPECT_EQ(dialog.startupCombo()->currentText(), "Welcome view");
+        EXPECT_TRUE(dialog.buildCompleteBox()->isChecked());
+        change(dialog);
+        dialog.reject();
+    }
+    EXPECT_EQ(settings.defaultLanguage, 2u);
+    EXPECT_TRUE(settings.showLanguageChangesConfirmation);
+    EXPECT_EQ(settings.startupAction, 1u);
+    EXPECT_TRUE(settings.showBuildCompleteDialog);
+
+    OptionsDialog dialog(nullptr, settings);
+    change(dialog);
+    dialog.okButton()->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(settings.save());
+    AppSettings restarted(settingsFile, dir.file("machine.conf"), dir.file("bin"));
+    EXPECT_EQ(restarted.defaultLanguage, 97u);
+    EXPECT_FALSE(restarted.showLanguageChangesConfirmation);
+    EXPECT_EQ(restarted.startupAction, 0u);
+    EXPECT_FALSE(restarted.showBuildCompleteDialog);
+
+    settings.defaultLanguage = 86; // reserved: nothing chosen, written back as 0
+    OptionsDialog none(nullptr, settings);
+    EXPECT_EQ(none.languageCombo()->currentIndex(), -1);
+    none.okButton()->click();
+    EXPECT_EQ(settings.defaultLanguage, 0u);
+}
+
+} // namespace
+} // namespace tb

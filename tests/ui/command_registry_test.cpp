@@ -1,0 +1,92 @@
+#include "ui/command_registry.h"
+#include "ui/item_views.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace tb::ui {
+namespace {
+
+struct Handler : CommandHandler {
+    std::vector<int>* calls;
+    int takes;
+    Handler(std::vector<int>* c, int t) : calls(c), takes(t) {}
+    bool handleCommand(int id) override {
+        calls->push_back(takes * 100000 + id);
+        return id == takes;
+    }
+};
+
+TEST(CommandRegistryTest, HandlersInOrderUntilOneTakesIt) {
+    CommandRegistry registry;
+    std::vector<int> calls;
+    Handler first(&calls, cmd::kSave), second(&calls, cmd::kBuild);
+    registry.addHandler(&first);
+    registry.addHandler(&second);
+    EXPECT_TRUE(registry.execute(cmd::kSave));
+    EXPECT_EQ(calls.size(), 1u) << "the second handler is not asked";
+    EXPECT_TRUE(registry.execute(cmd::kBuild));
+    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_FALSE(registry.execute(cmd::kOpen));
+
+    registry.setEnabled(cmd::kSave, false);
+    calls.clear();
+    EXPECT_FALSE(registry.execute(cmd::kSave));
+    EXPECT_TRUE(calls.empty()) << "a disabled command runs nothing";
+}
+
+TEST(CommandRegistryTest, ActionsShareStateAndPostRunsLater) {
+    CommandRegistry registry;
+    std::vector<int> calls;
+    Handler handler(&calls, cmd::kNew);
+    registry.addHandler(&handler);
+
+    QAction* action = registry.action(cmd::kNew);
+    EXPECT_EQ(registry.action(cmd::kNew), action) << "one action per command";
+    registry.setEnabled(cmd::kNew, false);
+    EXPECT_FALSE(action->isEnabled());
+    registry.setEnabled(cmd::kNew, true);
+    action->trigger();
+    EXPECT_EQ(calls.size(), 1u);
+
+    registry.post(cmd::kNew);
+    EXPECT_EQ(calls.size(), 1u) << "posted commands wait for the event loop";
+    QApplication::processEvents();
+    EXPECT_EQ(calls.size(), 2u);
+    EXPECT_FALSE(registry.isEnabled(cmd::kLast + 1));
+}
+
+TEST(ItemViewsTest, ColumnWidthsRoundTripAndFallBack) {
+    QStandardItemModel model(0, 3);
+    QTreeView view;
+    view.setModel(&model);
+    ApplyColumnWidths(&view, {120, 80, 200}, {50, 50, 50});
+    EXPECT_EQ(ColumnWidths(&view), (std::vector<uint32_t>{120, 80, 200}));
+    ApplyColumnWidths(&view, {10, 20}, {60, 70, 90}); // stored list of the wrong length
+    EXPECT_EQ(ColumnWidths(&view), (std::vector<uint32_t>{60, 70, 90}));
+}
+
+TEST(MessageBoxTest, CentredOnOwnerAndKeptOnScreen) {
+    QWidget owner;
+    owner.setGeometry(100, 100, 400, 300);
+    QWidget box;
+    box.resize(100, 50);
+    CentreOnOwner(&box, &owner);
+    EXPECT_NEAR(box.frameGeometry().center().x(), owner.frameGeometry().center().x(), 1);
+    EXPECT_NEAR(box.frameGeometry().center().y(), owner.frameGeometry().center().y(), 1);
+
+    owner.move(-1000, -1000); // owner far off screen: the box stays inside the work area
+    CentreOnOwner(&box, &owner);
+    QRect area = box.screen()->availableGeometry();
+    EXPECT_GE(box.frameGeometry().left(), area.left());
+    EXPECT_GE(box.frameGeometry().top(), area.top());
+}
+
+} // namespace
+} // namespace tb::ui
