@@ -211,7 +211,9 @@ void NewPackageDialog::browse() {
     const QString start =
         QFileInfo(locationEdit_->text()).isDir() ? locationEdit_->text() : QDir::homePath();
     const QString folder =
-        ui::GetExistingFolder(this, QStringLiteral("Package Location"), start);
+        ui::GetExistingFolder(this, QStringLiteral("Package Location"),
+                              QStringLiteral("Select location for the package and its files"),
+                              start);
     if (!folder.isEmpty())
         locationEdit_->setText(QDir::toNativeSeparators(folder));
 }

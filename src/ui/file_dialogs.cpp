@@ -1,6 +1,8 @@
 #include "ui/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
 namespace tb::ui {
 
@@ -24,8 +26,18 @@ public:
         return dialog.selectedFiles().first();
     }
 
-    QString chooseFolder(QWidget* owner, const QString& title, const QString& folder) override {
-        return QFileDialog::getExistingDirectory(owner, title, folder);
+    QString chooseFolder(QWidget* owner, const QString& title, const QString& text,
+                         const QString& folder) override {
+        QFileDialog dialog(owner, title, folder);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        // The platform dialogs have no place for an explanation; Qt's own has.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+            grid->addWidget(new QLabel(text, &dialog), grid->rowCount(), 0, 1, -1);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
     }
 };
 
@@ -52,8 +64,9 @@ QString GetSaveFileName(QWidget* owner, const QString& title, const QString& fil
     return CurrentFileDialogs().saveFile(owner, title, filter, defaultSuffix, initialPath);
 }
 
-QString GetExistingFolder(QWidget* owner, const QString& title, const QString& folder) {
-    return CurrentFileDialogs().chooseFolder(owner, title, folder);
+QString GetExistingFolder(QWidget* owner, const QString& title, const QString& text,
+                          const QString& folder) {
+    return CurrentFileDialogs().chooseFolder(owner, title, text, folder);
 }
 
 } // namespace tb::ui

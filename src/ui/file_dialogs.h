@@ -16,7 +16,9 @@ public:
                              const QString& folder) = 0;
     virtual QString saveFile(QWidget* owner, const QString& title, const QString& filter,
                              const QString& defaultSuffix, const QString& initialPath) = 0;
-    virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& folder) = 0;
+    // text explains what the folder is for.
+    virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& text,
+                                 const QString& folder) = 0;
 };
 
 FileDialogs& CurrentFileDialogs();
@@ -27,6 +29,7 @@ QString GetOpenFileName(QWidget* owner, const QString& title, const QString& fil
                         const QString& folder = {});
 QString GetSaveFileName(QWidget* owner, const QString& title, const QString& filter,
                         const QString& defaultSuffix = {}, const QString& initialPath = {});
-QString GetExistingFolder(QWidget* owner, const QString& title, const QString& folder = {});
+QString GetExistingFolder(QWidget* owner, const QString& title, const QString& text,
+                          const QString& folder = {});
 
 } // namespace tb::ui

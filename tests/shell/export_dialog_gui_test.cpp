@@ -28,7 +28,9 @@ struct AnsweringFileDialogs : ui::FileDialogs {
         asked = {title, filter, suffix, start};
         return "/elsewhere/picked.pkg";
     }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QStringList asked;
 };
 

@@ -44,7 +44,9 @@ struct OpenFileAnswer : ui::FileDialogs {
                      const QString&) override {
         return {};
     }
-    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QString answer;
     QStringList asked;
 };
