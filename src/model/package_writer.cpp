@@ -68,6 +68,7 @@ private:
     void writeOptionListLine(const InstallItem& list);
     void writeItem(const InstallItem& item);
     void writeFileTail(const FileItemBase& file);
+    void writeSourceBlock(const LocalizedText& sources, std::u16string_view opening);
     void writeGuardOpen(uint32_t uid);
     void writeGuardClose();
 
@@ -417,6 +418,21 @@ void PackageTextBuilder::writeGuardClose() {
     endLine();
 }
 
+// "{" and one quoted source per package language, each on its own indented line.
+void PackageTextBuilder::writeSourceBlock(const LocalizedText& sources,
+                                          std::u16string_view opening) {
+    indent();
+    put(u'{');
+    endLine();
+    for (size_t i = 0; i < languageCount_; ++i) {
+        indent();
+        put(opening);
+        putSource(entry(sources, i));
+        put(u'"');
+        endLine();
+    }
+}
+
 void PackageTextBuilder::writeItem(const InstallItem& item) {
     if (const auto* file = itemAs<InstallFileItem>(&item)) {
         indent();
@@ -427,16 +443,7 @@ void PackageTextBuilder::writeItem(const InstallItem& item) {
         endLine();
     } else if (const auto* languageFile = itemAs<InstallLanguageFileItem>(&item)) {
         endLine();
-        indent();
-        put(u'{');
-        endLine();
-        for (size_t i = 0; i < languageCount_; ++i) {
-            indent();
-            put(u'"');
-            putSource(entry(languageFile->sources, i));
-            put(u'"');
-            endLine();
-        }
+        writeSourceBlock(languageFile->sources, u"\"");
         indent();
         put(u"}-\"");
         writeFileTail(*languageFile);
@@ -459,16 +466,7 @@ void PackageTextBuilder::writeItem(const InstallItem& item) {
         endLine();
         if (!languageInclude->unconditional)
             writeGuardOpen(languageInclude->uid);
-        indent();
-        put(u'{');
-        endLine();
-        for (size_t i = 0; i < languageCount_; ++i) {
-            indent();
-            put(u"@\"");
-            putSource(entry(languageInclude->paths, i));
-            put(u'"');
-            endLine();
-        }
+        writeSourceBlock(languageInclude->paths, u"@\"");
         indent();
         put(u"},(");
         putHex(languageInclude->uid);
@@ -487,16 +485,7 @@ void PackageTextBuilder::writeItem(const InstallItem& item) {
             put(u"\" - \"\", FT, ");
         } else if (const auto* perLanguage = itemAs<ShowLanguageDialogItem>(&item)) {
             endLine();
-            indent();
-            put(u'{');
-            endLine();
-            for (size_t i = 0; i < languageCount_; ++i) {
-                indent();
-                put(u'"');
-                putSource(entry(perLanguage->sources, i));
-                put(u'"');
-                endLine();
-            }
+            writeSourceBlock(perLanguage->sources, u"\"");
             indent();
             put(u"}-\"\", FT, ");
         } else {

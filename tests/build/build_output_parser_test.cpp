@@ -4,6 +4,8 @@
 #include "util/path.h"
 #include "util/text_convert.h"
 
+#include "support/log_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,7 +17,7 @@
 namespace tb {
 namespace {
 
-using Lines = std::vector<std::string>;
+using test::Lines;
 using Items = std::vector<const InstallItem*>;
 using K = InstallItemKind;
 
@@ -26,13 +28,6 @@ constexpr std::u16string_view kOptions = u"x: processing options block";
 constexpr std::u16string_view kIf = u"x: processing IF block";
 constexpr std::u16string_view kFault = u"x: file I/O fault.";
 
-Lines logLines(const BuildOutputLog& log) {
-    Lines lines;
-    const std::string text = wideToUtf8(log.read());
-    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-        lines.push_back(text.substr(at, end - at));
-    return lines;
-}
 
 // Records each item reached with the log length at that moment.
 struct Receiver : ItemReceiver {
@@ -71,7 +66,7 @@ protected:
         for (std::u16string_view line : lines)
             parser().append(WideText(line) + u"\r\n");
         parser().handleLines();
-        return logLines(log);
+        return test::LogLines(log);
     }
 
     test::TempDir dir;
@@ -119,7 +114,7 @@ TEST_F(BuildOutputParserTest, ProgressLinesAnnounceItems) {
     BuildConfiguration noSdk{SdkList{}}; // paths stay as stored
     for (const BuildConfiguration* c : {configuration.get(), &noSdk}) {
         BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
-        EXPECT_EQ(logLines(log).back(),
+        EXPECT_EQ(test::LogLines(log).back(),
                   "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) + "...");
     }
 }
@@ -248,9 +243,9 @@ TEST_F(BuildOutputParserTest, LinesSplitAcrossPieces) {
     for (const auto& [piece, lines] : pieces) {
         parser().append(piece);
         EXPECT_TRUE(parser().handleLines());
-        EXPECT_EQ(logLines(log).size(), lines) << wideToUtf8(piece);
+        EXPECT_EQ(test::LogLines(log).size(), lines) << wideToUtf8(piece);
     }
-    EXPECT_EQ(logLines(log)[3], "Processing Languages...");
+    EXPECT_EQ(test::LogLines(log)[3], "Processing Languages...");
 }
 
 TEST_F(BuildOutputParserTest, LinearInTheAmountOfOutput) {

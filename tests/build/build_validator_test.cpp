@@ -4,6 +4,8 @@
 #include "util/path.h"
 #include "util/text_convert.h"
 
+#include "support/log_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,15 +14,8 @@
 namespace tb {
 namespace {
 
-using Lines = std::vector<std::string>;
+using test::Lines;
 
-Lines logLines(const BuildOutputLog& log) {
-    Lines lines;
-    const std::string text = wideToUtf8(log.read());
-    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-        lines.push_back(text.substr(at, end - at));
-    return lines;
-}
 
 class BuildValidatorTest : public ::testing::Test {
 protected:
@@ -35,7 +30,7 @@ protected:
     Lines run(bool succeeds) {
         log.clear();
         EXPECT_EQ(validator.validate(), succeeds);
-        Lines lines = logLines(log);
+        Lines lines = test::LogLines(log);
         return lines.size() < 4 ? lines : Lines(lines.begin() + 1, lines.end() - 3);
     }
     void addDependency(DependencyList& list, uint32_t uid, LocalizedText names) {
@@ -52,7 +47,7 @@ protected:
 
 TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
     EXPECT_EQ(run(true), Lines{});
-    EXPECT_EQ(logLines(log), (Lines{"Validating package...", "",
+    EXPECT_EQ(test::LogLines(log), (Lines{"Validating package...", "",
                                     "Validation succeeded: 0 error(s), 0 warning(s)", ""}));
     p.names = {u"", u""};
     p.vendors = {u"V", u""};
@@ -68,7 +63,7 @@ TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
                      "Warning, Device dependency(0xabcdef12) is missing a name for 'French'",
                      "Warning, Package dependency(0x10) is missing a name for 'English'"}));
     EXPECT_EQ(validator.warnings(), 6u);
-    EXPECT_EQ(logLines(log)[8], "Validation succeeded: 0 error(s), 6 warning(s)");
+    EXPECT_EQ(test::LogLines(log)[8], "Validation succeeded: 0 error(s), 6 warning(s)");
 }
 
 TEST_F(BuildValidatorTest, OptionsAreNumberedOverTheWholeTree) {
@@ -106,7 +101,7 @@ TEST_F(BuildValidatorTest, OutputSettings) {
     p.output.outputFolder.clear();
     EXPECT_EQ(run(false), (Lines{"Error, no output directory specified",
                                  "Error, no output filename has been specified"}));
-    EXPECT_EQ(logLines(log)[4], "Validation failed: 2 error(s), 0 warning(s)");
+    EXPECT_EQ(test::LogLines(log)[4], "Validation failed: 2 error(s), 0 warning(s)");
 
     p.output.outputName = u"App.sis";
     const std::string folder = dir.path().string();
