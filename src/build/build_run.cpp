@@ -108,9 +108,14 @@ std::vector<std::string> BuildRun::helperArguments(const std::string& temporaryP
                                        temporaryPackageFile, toHostPath(outputPath())};
     const SigningSettings& signing = package_.signing;
     if (signing.signPackage) {
+        // Resolved like every other path of the package, so a certificate stored relative to
+        // the package folder (or under the SDK) is found whatever the current folder is.
+        const WideText baseFolder = PackageBaseFolder(packageFilePath_);
         arguments.push_back("-s");
-        arguments.push_back(toHostPath(signing.certificate));
-        arguments.push_back(toHostPath(signing.privateKey));
+        arguments.push_back(
+            toHostPath(ExpandBuildPath(signing.certificate, baseFolder, configuration_)));
+        arguments.push_back(
+            toHostPath(ExpandBuildPath(signing.privateKey, baseFolder, configuration_)));
         if (!signing.passphrase.empty())
             arguments.push_back(wideToUtf8(signing.passphrase));
     }

@@ -73,10 +73,11 @@ TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
     EXPECT_EQ(sis.substr(sis.size() - 6), "SIGNED");
 }
 
-TEST_F(BuildRunTest, EmptyPassphraseEndsTheArgumentsAfterTheKey) {
+TEST_F(BuildRunTest, EmptyPassphraseEndsTheArgumentsAfterTheKeyAndPathsAreResolved) {
     ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
-    const std::string cert = dir.write("dev.cer", "cert"), key = dir.write("dev.key", "key");
-    package->signing = {true, u"", fromHostPath(cert), fromHostPath(key)};
+    const std::string cert = dir.write("dev.cer", "cert"), key = dir.write("keys/dev.key", "key");
+    // A key stored relative to the package folder reaches the tool as a full path.
+    package->signing = {true, u"", fromHostPath(cert), u"keys\\dev.key"};
     build();
     const std::vector<std::string> args = readLines(dir.file("argv"));
     ASSERT_EQ(args.size(), 6u);
