@@ -230,9 +230,11 @@ void PackageTextBuilder::writeLogo() {
     const PackageLogo& logo = package_.logo;
     if (!logo.present)
         return;
-    put(u'=');
-    putQuoted(logo.source);
-    put(u", ");
+    // The logo is a source file like any other: makesis reads it relative to the written
+    // package, which for a build or an export is not the package's own folder.
+    put(u"=\"");
+    putSource(logo.source);
+    put(u"\", ");
     putQuoted(logo.mimeType);
     put(u", \"");
     if (!logo.target.empty()) {

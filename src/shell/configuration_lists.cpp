@@ -4,6 +4,10 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace tb {
 
@@ -12,8 +16,24 @@ ConfigurationLists::ConfigurationLists(BuildConfiguration& configuration, QWidge
       target_(new QComboBox(parent)) {
     platform_->setObjectName(QStringLiteral("platformList"));
     target_->setObjectName(QStringLiteral("targetList"));
-    platform_->setFixedWidth(kPlatformWidth);
-    target_->setFixedWidth(kTargetWidth);
+    // At least the usual widths, wider when the font needs it to show the longest entry.
+    auto fitWidth = [](QComboBox* list, int width, auto text, int32_t count) {
+        int widest = 0;
+        for (int32_t i = 0; i < count; ++i)
+            widest =
+                std::max(widest, list->fontMetrics().horizontalAdvance(ui::ToQString(text(i))));
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QSize needed = list->style()->sizeFromContents(
+            QStyle::CT_ComboBox, &option, QSize(widest, list->fontMetrics().height()), list);
+        list->setFixedWidth(std::max(width, needed.width()));
+    };
+    fitWidth(
+        platform_, kPlatformWidth, [](int32_t i) { return BuildPlatformText(BuildPlatform(i)); },
+        kBuildPlatformCount);
+    fitWidth(
+        target_, kTargetWidth, [](int32_t i) { return BuildTargetText(BuildTarget(i)); },
+        kBuildTargetCount);
     connect(platform_, &QComboBox::activated, this,
             [this](int index) { configuration_.setPlatform(BuildPlatform(index)); });
     connect(target_, &QComboBox::activated, this,

@@ -77,7 +77,9 @@ MainWindow::MainWindow(Application& app, ui::CommandRegistry& commands, QWidget*
                     settings.windowHeight);
     if (placement.width() <= 0 || placement.height() <= 0)
         placement.setSize(QSize(kDefaultWidth, kDefaultHeight));
-    setGeometry(placement);
+    // The stored position is the frame's, so the title bar stays on screen at 0,0.
+    move(placement.topLeft());
+    resize(placement.size());
 
     // The Designer view enables its tool bar buttons while it is shown.
     for (int id :
@@ -224,7 +226,8 @@ void MainWindow::applyDividerPosition() {
 
 void MainWindow::storePlacement() {
     AppSettings& settings = app_.settings;
-    QRect normal = (isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    QRect normal = (isMaximized() || isFullScreen()) ? normalGeometry()
+                                                     : QRect(pos(), size()); // frame position
     if (normal.isValid()) {
         settings.windowX = normal.x();
         settings.windowY = normal.y();

@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QIcon>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStyle>
 #include <QToolBar>
 
@@ -18,6 +20,13 @@
 namespace tb {
 
 namespace {
+
+// The style's icons come in different sizes; the view bar shows them all at one size.
+QIcon viewBarIcon(const QIcon& icon) {
+    constexpr int kSize = 32;
+    return QIcon(
+        icon.pixmap(kSize).scaled(kSize, kSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
 
 struct ActionText {
     int id;
@@ -99,7 +108,7 @@ void MainWindow::createActions() {
         QAction* action = commands_.action(kFirstView + i);
         action->setText(QString::fromLatin1(viewMenuTexts[i]));
         action->setIconText(ui::ToQString(kViewNames[size_t(i)])); // the view bar's text
-        action->setIcon(style()->standardIcon(viewIcons[i]));
+        action->setIcon(viewBarIcon(style()->standardIcon(viewIcons[i])));
         action->setCheckable(true);
         viewGroup_->addAction(action);
     }

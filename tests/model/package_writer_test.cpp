@@ -1,14 +1,14 @@
 #include "model/build_settings_trailer.h"
 #include "model/package_writer.h"
 
-#include <gtest/gtest.h>
+#include "support/temp_dir.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <gtest/gtest.h>
 
 namespace tb {
 namespace {
+
+using test::ReadBytes;
 
 constexpr uint32_t EN = 1, FR = 2;
 
@@ -47,23 +47,17 @@ const WideText kWorkedExample = WideText(u"&EN,FR\r\n\r\n"
 
 std::unique_ptr<Package> WorkedExample() {
     auto p = CreatePackage({EN, FR});
-    p->names = {u"Demo", u"Demo FR"};
-    p->uid = 0xa0001234;
+    p->names = {u"Demo", u"Demo FR"}, p->vendors = {u"Vendor", u"Vendeur"};
+    p->uid = 0xa0001234, p->globalVendor = u"Vendor";
     p->versionMajor = 1, p->versionMinor = 2, p->versionBuild = 3;
-    p->vendors = {u"Vendor", u"Vendeur"};
-    p->globalVendor = u"Vendor";
-    auto dependency = CreateDependency(2);
-    dependency->uid = 0x101f7961;
-    dependency->names = {u"S60 3rd Edition", u"S60 3rd Edition"};
-    AddDependency(p->deviceDependencies, std::move(dependency));
-    auto* app = Add(*p, File(u"C:\\src\\app.exe", u"\\sys\\bin\\app.exe"));
-    app->fileType = FileType::FR;
+    *AddDependency(p->deviceDependencies, CreateDependency(2)) = {
+        0x101f7961, {u"S60 3rd Edition", u"S60 3rd Edition"}};
+    Add(*p, File(u"C:\\src\\app.exe", u"\\sys\\bin\\app.exe"))->fileType = FileType::FR;
     auto* list = Add(*p, std::make_unique<ShowOptionListItem>());
     auto* help = Add(*p, Option({u"Help", u"Aide"}), list);
     Add(*p, Option({u"Extras", u"Extras"}), list);
     Add(*p, File(u"C:\\src\\help.txt", u"\\private\\a0001234\\help.txt"), help);
-    p->output.outputName = u"Demo.sis";
-    p->output.outputFolder = u"C:\\Work\\Demo\\";
+    p->output.outputName = u"Demo.sis", p->output.outputFolder = u"C:\\Work\\Demo\\";
     return p;
 }
 
@@ -75,29 +69,17 @@ WideText Items(const Package& p, const SourcePathResolver& resolve = {}) {
     return text.substr(begin, end - begin);
 }
 
-// A fresh path in the test temporary folder.
-std::string TempFile(const char* name) {
-    std::string path = testing::TempDir() + "tb_writer_" + name;
-    std::filesystem::remove(path);
-    return path;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(PackageWriterTest, WorkedExampleTextAndFileBytes) {
     auto p = WorkedExample();
     EXPECT_EQ(PackageText(*p), kWorkedExample);
 
-    const std::string path = TempFile("demo.pkg");
+    test::TempDir dir;
+    const std::string path = dir.file("demo.pkg");
     ASSERT_EQ(WritePackage(*p, path), 0);
     std::string expected = "\xff\xfe";
     for (char16_t c : kWorkedExample)
         expected += {char(c & 0xff), char(c >> 8)};
     EXPECT_EQ(ReadBytes(path), expected);
-    std::filesystem::remove(path);
 }
 
 TEST(PackageWriterTest, HeaderSectionsAndOptionalBlocks) {
@@ -108,17 +90,12 @@ TEST(PackageWriterTest, HeaderSectionsAndOptionalBlocks) {
     EXPECT_EQ(PackageText(*bare).substr(0, bareStart.size()), bareStart);
 
     auto p = CreatePackage({EN});
-    p->uid = 0xABCDEF;
-    p->type = PackageType::PreinstalledAddOn;
-    p->compress = false;
+    p->uid = 0xABCDEF, p->type = PackageType::PreinstalledAddOn, p->compress = false;
     p->logo = {true, u"C:\\img\\logo.png", u"image/png", u"", u'C', false};
     AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{1, 2}));
     AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{3, -4}));
-    auto range = CreateDependency(1);
-    range->uid = 0xa0001235;
-    range->names = {u"Engine"};
-    range->fromMajor = 1, range->fromMinor = 0, range->toMajor = 2, range->isRange = true;
-    AddDependency(p->packageDependencies, std::move(range));
+    *AddDependency(p->packageDependencies, CreateDependency(1)) = {
+        0xa0001235, {u"Engine"}, 1, 0, -1, 2, -1, -1, true};
     const WideText start =
               u"&EN\r\n\r\n#{\"\"}, (0xabcdef), 1, 0, 0, TYPE=PP, NC\r\n\r\n%{\"\"}\r\n:\"\"\r\n\r\n"
               u"=\"C:\\img\\logo.png\", \"image/png\", \"\"\r\n\r\n+(1=2, 3=-4)\r\n\r\n"
@@ -223,8 +200,8 @@ TEST(PackageWriterTest, QuoteRefusedAndFileUntouched) {
     p->signing.passphrase = u"pa\"ss";
     EXPECT_EQ(FindUnwritableText(*p), &p->signing.passphrase);
 
-    const std::string path = TempFile("keep.pkg");
-    std::ofstream(path, std::ios::binary) << "old";
+    test::TempDir dir;
+    const std::string path = dir.write("keep.pkg", "old");
     EXPECT_EQ(WritePackage(*p, path), kErrorQuoteInText);
     EXPECT_EQ(ReadBytes(path), "old");
     // A quote brought in by resolving is refused too.
@@ -232,10 +209,9 @@ TEST(PackageWriterTest, QuoteRefusedAndFileUntouched) {
     EXPECT_EQ(WritePackage(*p, path, [](const WideText&) { return WideText(u"/q\"/x"); }),
               kErrorQuoteInText);
     EXPECT_EQ(ReadBytes(path), "old");
-    std::filesystem::remove(path);
 }
 
-TEST(PackageWriterTest, ResolverTouchesOnlySources) {
+TEST(PackageWriterTest, ResolverTouchesOnlySourcesAndTheLogoFile) {
     auto p = CreatePackage({EN});
     p->logo = {true, u"logo.png", u"image/png", u"\\logo.png", u'C', false};
     Add(*p, File(u".\\a.exe", u"\\sys\\bin\\a.exe"));
@@ -248,11 +224,11 @@ TEST(PackageWriterTest, ResolverTouchesOnlySources) {
         return u"/r/" + path;
     };
     // Items() starts after the vendors, so the logo line comes first.
-    EXPECT_EQ(Items(*p, resolve), u"=\"logo.png\", \"image/png\", \"C:\\logo.png\"\r\n\r\n"
+    EXPECT_EQ(Items(*p, resolve), u"=\"/r/logo.png\", \"image/png\", \"C:\\logo.png\"\r\n\r\n"
                                   u"\"/r/.\\a.exe\" - \"!:\\sys\\bin\\a.exe\", FF\r\n"
                                   u"\"\" - \"!:\\empty\", FF\r\n"
                                   u"@\"/r/$(EPOCROOT)\\b.sis\", (0x0)\r\n");
-    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(calls, 3);
 }
 
 TEST(PackageWriterTest, DeepNestingAndLongListsStayIterative) {
