@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds the programs and runs them on the bundled example.
+# Sets up a fresh Debian machine, builds the programs and opens the bundled example in the
+# window; without a display it runs the command line on the example instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,17 @@ export TINDERBRIDGE_COMMON_FILES=$common
 cli=$build/bin/tinderbridge-cli
 echo "== SDKs"
 "$cli" sdks
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    echo "== Starting tinderbridge on examples/demo/Demo.pkg (close the window to end)"
+    "$build/bin/tinderbridge" "$PWD/examples/demo/Demo.pkg"
+    exit
+fi
+
+# A window nobody can see would only hang here, so without a display the command line shows
+# what the program does with the example.
+echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): the window cannot be shown," \
+     "running tinderbridge-cli instead."
 echo "== Validating the demo package"
 "$cli" validate examples/demo/Demo.pkg
 echo "== Exported for the demo SDK (ARMV5, UREL), every source path resolved"
