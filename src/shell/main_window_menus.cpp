@@ -90,7 +90,7 @@ void MainWindow::createActions() {
     commands_.action(kMoveUp)->setIcon(themeIcon(this, "go-up", QStyle::SP_ArrowUp));
     commands_.action(kMoveDown)->setIcon(themeIcon(this, "go-down", QStyle::SP_ArrowDown));
     commands_.action(kBuild)->setIcon(themeIcon(this, "system-run", QStyle::SP_MediaPlay));
-    commands_.action(kHelp)->setIcon(themeIcon(this, "help-contents", QStyle::SP_DialogHelpButton));
+    commands_.action(kHelp)->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
 
     static const char* const viewMenuTexts[kViewCount] = {
         "&General Info", "&File Overview", "&Phone view",   "&Designer",
