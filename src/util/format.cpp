@@ -6,7 +6,7 @@ namespace tb {
 
 namespace {
 
-struct Spec {
+struct Flags {
     bool leftAlign = false;
     bool zeroPad = false;
     size_t width = 0;
@@ -36,58 +36,58 @@ uint64_t asUnsignedBits(const FormatArg& arg) {
     return static_cast<uint64_t>(v);
 }
 
-void appendPadded(WideText& out, std::u16string_view sign, WideText body, const Spec& spec,
+void appendPadded(WideText& out, std::u16string_view sign, WideText body, const Flags& flags,
                   bool numeric) {
-    if (numeric && spec.hasPrecision && body.size() < spec.precision)
-        body.insert(0, spec.precision - body.size(), u'0');
+    if (numeric && flags.hasPrecision && body.size() < flags.precision)
+        body.insert(0, flags.precision - body.size(), u'0');
     const size_t length = sign.size() + body.size();
-    const size_t pad = spec.width > length ? spec.width - length : 0;
-    if (spec.leftAlign) {
+    const size_t pad = flags.width > length ? flags.width - length : 0;
+    if (flags.leftAlign) {
         out.append(sign).append(body).append(pad, u' ');
-    } else if (spec.zeroPad && numeric && !spec.hasPrecision) {
+    } else if (flags.zeroPad && numeric && !flags.hasPrecision) {
         out.append(sign).append(pad, u'0').append(body);
     } else {
         out.append(pad, u' ').append(sign).append(body);
     }
 }
 
-void appendNumber(WideText& out, const FormatArg& arg, char16_t conversion, const Spec& spec) {
+void appendNumber(WideText& out, const FormatArg& arg, char16_t conversion, const Flags& flags) {
     if (conversion == u'd' || conversion == u'i') {
         if (arg.kind() == FormatArg::Kind::Signed && arg.asSigned() < 0) {
             auto magnitude = static_cast<uint64_t>(-(arg.asSigned() + 1)) + 1;
-            appendPadded(out, u"-", digits(magnitude, 10, false), spec, true);
+            appendPadded(out, u"-", digits(magnitude, 10, false), flags, true);
         } else {
-            appendPadded(out, u"", digits(asUnsignedBits(arg), 10, false), spec, true);
+            appendPadded(out, u"", digits(asUnsignedBits(arg), 10, false), flags, true);
         }
         return;
     }
     const unsigned radix = conversion == u'u' ? 10 : 16;
-    appendPadded(out, u"", digits(asUnsignedBits(arg), radix, conversion == u'X'), spec, true);
+    appendPadded(out, u"", digits(asUnsignedBits(arg), radix, conversion == u'X'), flags, true);
 }
 
-void appendArgument(WideText& out, const FormatArg& arg, char16_t conversion, const Spec& spec) {
+void appendArgument(WideText& out, const FormatArg& arg, char16_t conversion, const Flags& flags) {
     if (conversion == u's') {
         if (arg.kind() != FormatArg::Kind::Text) {
-            appendNumber(out, arg, u'd', Spec{});
+            appendNumber(out, arg, u'd', Flags{});
             return;
         }
         std::u16string_view text = arg.asText();
-        if (spec.hasPrecision && text.size() > spec.precision)
-            text = text.substr(0, spec.precision);
-        appendPadded(out, u"", WideText(text), spec, false);
+        if (flags.hasPrecision && text.size() > flags.precision)
+            text = text.substr(0, flags.precision);
+        appendPadded(out, u"", WideText(text), flags, false);
         return;
     }
     if (arg.kind() == FormatArg::Kind::Text) {
         // A text given for a number conversion: show the text rather than inventing a value.
-        appendPadded(out, u"", WideText(arg.asText()), spec, false);
+        appendPadded(out, u"", WideText(arg.asText()), flags, false);
         return;
     }
     if (conversion == u'c') {
         auto code = static_cast<char16_t>(asUnsignedBits(arg));
-        appendPadded(out, u"", WideText(1, code), spec, false);
+        appendPadded(out, u"", WideText(1, code), flags, false);
         return;
     }
-    appendNumber(out, arg, conversion, spec);
+    appendNumber(out, arg, conversion, flags);
 }
 
 size_t readNumber(std::u16string_view pattern, size_t& pos) {
@@ -114,20 +114,20 @@ WideText format(std::u16string_view pattern, std::initializer_list<FormatArg> ar
             continue;
         }
         const size_t start = pos++;
-        Spec spec;
+        Flags flags;
         for (; pos < pattern.size(); ++pos) {
             if (pattern[pos] == u'-')
-                spec.leftAlign = true;
+                flags.leftAlign = true;
             else if (pattern[pos] == u'0')
-                spec.zeroPad = true;
+                flags.zeroPad = true;
             else
                 break;
         }
-        spec.width = readNumber(pattern, pos);
+        flags.width = readNumber(pattern, pos);
         if (pos < pattern.size() && pattern[pos] == u'.') {
             ++pos;
-            spec.hasPrecision = true;
-            spec.precision = readNumber(pattern, pos);
+            flags.hasPrecision = true;
+            flags.precision = readNumber(pattern, pos);
         }
         while (pos < pattern.size() &&
                std::u16string_view(u"lhzjtLq").find(pattern[pos]) != std::u16string_view::npos)
@@ -142,7 +142,7 @@ WideText format(std::u16string_view pattern, std::initializer_list<FormatArg> ar
         } else if (std::u16string_view(u"diuxXsc").find(conversion) == std::u16string_view::npos) {
             out.append(pattern.substr(start, pos - start)); // unknown: copied as written
         } else if (nextArg != args.end()) {
-            appendArgument(out, *nextArg++, conversion, spec);
+            appendArgument(out, *nextArg++, conversion, flags);
         }
     }
     if (out.size() > maxLength) {
