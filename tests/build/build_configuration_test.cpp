@@ -23,9 +23,8 @@ TEST(BuildConfiguration, StartsWithFirstSdkGcceUrelAndNotifiesInOrder) {
     sdks[1].id = u"B";
     sdks[1].isDefault = true;
     BuildConfiguration config(sdks);
-    EXPECT_EQ(config.currentSdk(), config.sdkAt(0));
-    EXPECT_EQ(config.platform(), BuildPlatform::Gcce);
-    EXPECT_EQ(config.target(), BuildTarget::Urel);
+    EXPECT_EQ(std::tuple(config.currentSdk(), config.platform(), config.target()),
+              std::tuple(config.sdkAt(0), BuildPlatform::Gcce, BuildTarget::Urel));
     EXPECT_EQ(config.sdkAt(2), nullptr);
     EXPECT_EQ(BuildConfiguration(SdkList()).currentSdk(), nullptr);
 
@@ -36,9 +35,8 @@ TEST(BuildConfiguration, StartsWithFirstSdkGcceUrelAndNotifiesInOrder) {
     EXPECT_TRUE(config.selectSdk(1) && config.setPlatform(BuildPlatform::Winscw) &&
                 config.setTarget(BuildTarget::Udeb));
     EXPECT_EQ(log, "asB bsB ap2 bp2 at1 bt1 ");
-    EXPECT_EQ(config.currentSdk()->id, u"B");
-    EXPECT_EQ(config.platform(), BuildPlatform::Winscw);
-    EXPECT_EQ(config.target(), BuildTarget::Udeb);
+    EXPECT_EQ(std::tuple(config.currentSdk(), config.platform(), config.target()),
+              std::tuple(config.sdkAt(1), BuildPlatform::Winscw, BuildTarget::Udeb));
 
     // Out of range: no change, no call.
     log.clear();
@@ -49,18 +47,16 @@ TEST(BuildConfiguration, StartsWithFirstSdkGcceUrelAndNotifiesInOrder) {
 
     // A listener removed by an earlier one during a notification is not called.
     struct Remover : BuildConfigurationListener {
-        BuildConfiguration* config;
-        BuildConfigurationListener* victim;
-        void targetChanged(BuildTarget) override { config->removeListener(victim); }
-    } remover;
-    remover.config = &config;
-    remover.victim = &b;
+        BuildConfiguration& config;
+        Recorder& victim;
+        Remover(BuildConfiguration& c, Recorder& v) : config(c), victim(v) {}
+        void targetChanged(BuildTarget) override { config.removeListener(&victim); }
+    } remover(config, b);
     config.removeListener(&a);
     config.removeListener(&b);
-    for (BuildConfigurationListener* l : {static_cast<BuildConfigurationListener*>(&remover),
-                                          static_cast<BuildConfigurationListener*>(&b),
-                                          static_cast<BuildConfigurationListener*>(&a)})
-        config.addListener(l);
+    config.addListener(&remover);
+    config.addListener(&b);
+    config.addListener(&a);
     config.setTarget(BuildTarget::Urel);
     EXPECT_EQ(log, "at0 ");
 }

@@ -1,18 +1,14 @@
 #include "build/build_output_parser.h"
 
+#include "support/log_lines.h"
 #include "support/temp_dir.h"
 #include "util/path.h"
-#include "util/text_convert.h"
-
-#include "support/log_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace tb {
 namespace {
@@ -28,7 +24,6 @@ constexpr std::u16string_view kOptions = u"x: processing options block";
 constexpr std::u16string_view kIf = u"x: processing IF block";
 constexpr std::u16string_view kFault = u"x: file I/O fault.";
 
-
 // Records each item reached with the log length at that moment.
 struct Receiver : ItemReceiver {
     void itemReached(const InstallItem* item) override {
@@ -42,12 +37,7 @@ struct Receiver : ItemReceiver {
 
 class BuildOutputParserTest : public ::testing::Test {
 protected:
-    BuildOutputParserTest() {
-        SdkList sdks(1);
-        sdks[0].epocRoot = fromHostPath(dir.file("sdk"));
-        configuration = std::make_unique<BuildConfiguration>(std::move(sdks));
-        receiver.log = &log;
-    }
+    BuildOutputParserTest() { receiver.log = &log; }
     std::string host(const std::string& name) const { return dir.file(name); }
     InstallItem* add(K kind, InstallItem* parent = nullptr, std::u16string source = {}) {
         return AppendChild(p.items, CreateItem(kind, 2, std::move(source)), parent);
@@ -55,7 +45,7 @@ protected:
     // Made on first use: the cursor starts at the first item, so tests add their items first.
     BuildOutputParser& parser() {
         if (!parser_) {
-            parser_ = std::make_unique<BuildOutputParser>(*configuration, log, host("App.pkg"), p);
+            parser_ = std::make_unique<BuildOutputParser>(configuration, log, host("App.pkg"), p);
             parser_->stepTracker().addItemReceiver(&receiver);
         }
         return *parser_;
@@ -72,7 +62,7 @@ protected:
     test::TempDir dir;
     std::unique_ptr<Package> package = CreatePackage({1, 2}); // English, French
     Package& p = *package;
-    std::unique_ptr<BuildConfiguration> configuration;
+    BuildConfiguration configuration{SdkList{{u"", u"", fromHostPath(dir.file("sdk")), false}}};
     BuildOutputLog log;
     Receiver receiver;
     std::unique_ptr<BuildOutputParser> parser_;
@@ -112,7 +102,7 @@ TEST_F(BuildOutputParserTest, ProgressLinesAnnounceItems) {
 
     p.type = PackageType::PreinstalledApplication;
     BuildConfiguration noSdk{SdkList{}}; // paths stay as stored
-    for (const BuildConfiguration* c : {configuration.get(), &noSdk}) {
+    for (const BuildConfiguration* c : {&configuration, &noSdk}) {
         BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
         EXPECT_EQ(test::LogLines(log).back(),
                   "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) + "...");

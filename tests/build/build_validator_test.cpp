@@ -1,30 +1,21 @@
 #include "build/build_validator.h"
 
+#include "support/log_lines.h"
 #include "support/temp_dir.h"
 #include "util/path.h"
-#include "util/text_convert.h"
-
-#include "support/log_lines.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace tb {
 namespace {
 
 using test::Lines;
 
-
 class BuildValidatorTest : public ::testing::Test {
 protected:
     BuildValidatorTest() {
-        p.names = {u"App", u"Appli"};
-        p.vendors = {u"Me", u"Moi"};
-        p.globalVendor = u"Me";
-        p.output.outputFolder = fromHostPath(dir.path().string());
-        p.output.outputName = u"App.sis";
+        p.names = {u"App", u"Appli"}, p.vendors = {u"Me", u"Moi"}, p.globalVendor = u"Me";
+        p.output = {false, fromHostPath(dir.path().string()), u"App.sis"};
     }
     // The findings, between the first line and the summary block.
     Lines run(bool succeeds) {
@@ -34,8 +25,7 @@ protected:
         return lines.size() < 4 ? lines : Lines(lines.begin() + 1, lines.end() - 3);
     }
     void addDependency(DependencyList& list, uint32_t uid, LocalizedText names) {
-        AddDependency(list, CreateDependency(2))->names = std::move(names);
-        list.back()->uid = uid;
+        *AddDependency(list, CreateDependency(2)) = {uid, std::move(names)};
     }
 
     test::TempDir dir;
@@ -48,7 +38,7 @@ protected:
 TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
     EXPECT_EQ(run(true), Lines{});
     EXPECT_EQ(test::LogLines(log), (Lines{"Validating package...", "",
-                                    "Validation succeeded: 0 error(s), 0 warning(s)", ""}));
+                                          "Validation succeeded: 0 error(s), 0 warning(s)", ""}));
     p.names = {u"", u""};
     p.vendors = {u"V", u""};
     p.globalVendor.clear();

@@ -1,31 +1,18 @@
 #include "build/sdk_list.h"
 
-#include <gtest/gtest.h>
+#include "support/temp_dir.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <gtest/gtest.h>
 
 namespace tb {
 namespace {
 
 class SdkListTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tb_sdk_list_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     std::string write(const std::string& bytes, const std::string& name = "devices.xml") {
-        std::filesystem::path path = dir_ / name;
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return dir.write(name, bytes);
     }
-
-    std::filesystem::path dir_;
+    test::TempDir dir;
 };
 
 std::string devices(const std::string& body) {
@@ -78,10 +65,10 @@ TEST_F(SdkListTest, Utf16FileWithByteOrderMark) {
 }
 
 TEST_F(SdkListTest, EpocRootFallbackOnlyWhenTheFileListsNone) {
-    const std::string missing = (dir_ / "none.xml").string();
+    const std::string missing = dir.file("none.xml");
     EXPECT_TRUE(DiscoverSdks(missing, nullptr).empty());
     EXPECT_TRUE(DiscoverSdks(missing, "").empty());
-    EXPECT_TRUE(DiscoverSdks(dir_.string(), nullptr).empty()); // a folder
+    EXPECT_TRUE(DiscoverSdks(dir.path().string(), nullptr).empty()); // a folder
     for (const std::string& path : {missing, write(devices(""), "empty.xml")}) {
         SdkList sdks = DiscoverSdks(path, "/opt/sdk/");
         ASSERT_EQ(sdks.size(), 1u);
@@ -92,17 +79,15 @@ TEST_F(SdkListTest, EpocRootFallbackOnlyWhenTheFileListsNone) {
 
 TEST_F(SdkListTest, DefaultLocation) {
     write(devices(R"(<device id="D"/>)"), "Symbian/devices.xml");
-    setenv("TINDERBRIDGE_COMMON_FILES", dir_.c_str(), 1);
-    setenv("XDG_DATA_HOME", "/xdg/", 1);
+    test::ScopedEnv common("TINDERBRIDGE_COMMON_FILES", dir.path().string()),
+        xdg("XDG_DATA_HOME", "/xdg/"), home("HOME", "/home/me");
     SdkList sdks = DiscoverSdks();
     ASSERT_EQ(sdks.size(), 1u);
     EXPECT_EQ(sdks[0].id, u"D");
-    setenv("TINDERBRIDGE_COMMON_FILES", "", 1);
+    test::ScopedEnv noCommon("TINDERBRIDGE_COMMON_FILES", "");
     EXPECT_EQ(DefaultDevicesXmlPath(), "/xdg/Symbian/devices.xml");
-    unsetenv("XDG_DATA_HOME");
-    setenv("HOME", "/home/me", 1);
+    test::ScopedEnv noXdg("XDG_DATA_HOME", nullptr);
     EXPECT_EQ(DefaultDevicesXmlPath(), "/home/me/.local/share/Symbian/devices.xml");
-    unsetenv("TINDERBRIDGE_COMMON_FILES");
 }
 
 } // namespace

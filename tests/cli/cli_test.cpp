@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-
 namespace tb {
 namespace {
 
 using test::ReadBytes;
-
-using test::run;
 using test::Result;
+using test::run;
 
 const std::string kData = TB_TEST_DATA_DIR "/pkg/";
 
@@ -61,11 +59,12 @@ TEST(CliTest, FailuresPrintTheProgramsMessages) {
 }
 
 TEST(CliTest, UsageErrorsAndHelp) {
-    EXPECT_EQ(run({}).code, 2);
-    EXPECT_EQ(run({"frobnicate"}).code, 2);
-    EXPECT_EQ(run({"rewrite", "only-one.pkg"}).code, 2);
-    EXPECT_EQ(run({"dump", "a.pkg", "b.pkg"}).code, 2);
-    EXPECT_EQ(run({"sdks", "--verbose"}).code, 2);
+    for (const std::vector<std::string>& usage : {std::vector<std::string>{},
+                                                  {"frobnicate"},
+                                                  {"rewrite", "only-one.pkg"},
+                                                  {"dump", "a.pkg", "b.pkg"},
+                                                  {"sdks", "--verbose"}})
+        EXPECT_EQ(run(usage).code, 2) << usage.size();
     for (const char* command : {"rewrite", "dump", "sdks"}) {
         Result help = run({command, "--help"});
         EXPECT_EQ(help.code, 0);
@@ -86,13 +85,6 @@ TEST(CliTest, SdksListsIdNameAndRoot) {
     Result r = run({"sdks"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "S60_3rd\tcom.nokia.s60\t/opt/s60\nUIQ\tcom.uiq\t/opt/uiq\n");
-}
-
-TEST(CliTest, ProgramExitCodes) {
-    const std::string cli = TB_CLI_PATH;
-    EXPECT_EQ(WEXITSTATUS(std::system((cli + " --help >/dev/null").c_str())), 0);
-    EXPECT_EQ(WEXITSTATUS(std::system((cli + " 2>/dev/null").c_str())), 2);
-    EXPECT_EQ(WEXITSTATUS(std::system((cli + " dump /nonexistent.pkg 2>/dev/null").c_str())), 1);
 }
 
 } // namespace

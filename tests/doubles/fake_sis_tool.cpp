@@ -2,14 +2,12 @@
 // prints what the real tools print at the interface the build reads and writes a SIS file
 // whose bytes 8-11 hold the package UID. Behaviour per test, through FAKE_MAKESIS_<KEY> or
 // FAKE_SIGNSIS_<KEY>:
-//   FAIL_AT=n          file I/O fault at the n-th file line
 //   OUTPUT_BYTES=n     n more bytes of unrecognised output, in lines
 //   SLEEP_MS=n         stay silent this long before finishing
 //   IGNORE_TERM=1      ignore SIGTERM
 //   NO_FILE=1          end with 0 without writing the output
 //   NO_FINAL_NEWLINE=1 the last line has no line end
 //   KILL_PARENT=1      kill the process that started it
-//   EXIT=n             end with this code after doing the work
 //   ARGV_FILE=path     append the arguments to path, one a line, then "--"
 #include <cerrno>
 #include <chrono>
@@ -140,8 +138,6 @@ int finish(int code, const std::string& output, const std::string& bytes) {
     }
     if (code == 0 && setting("NO_FILE") != "1")
         std::ofstream(output, std::ios::binary) << bytes;
-    if (!setting("EXIT").empty())
-        return int(numberSetting("EXIT"));
     return code;
 }
 
@@ -156,10 +152,8 @@ int makesis(const std::vector<std::string>& args) {
     }
     const std::string& pkg = files[0];
     const std::string text = packageText(readFile(pkg));
-    const long failAt = numberSetting("FAIL_AT");
     std::vector<std::string> lines{"Processing " + pkg + "..."};
     uint32_t uid = 0;
-    long fileCount = 0;
     bool inBlock = false;
     size_t lineNumber = 0;
     auto report = [&](const std::string& what) {
@@ -198,7 +192,7 @@ int makesis(const std::vector<std::string>& args) {
         } else if (line[0] == '"') {
             // Reported before the file is read, so a fault refers to the line just reported.
             report("processing file");
-            fault = ++fileCount == failAt || !isFile(source);
+            fault = !isFile(source);
         } else if (line[0] == '{') {
             inBlock = true;
             report("processing language block");

@@ -3,12 +3,11 @@
 #include "model/package_compare.h"
 #include "model/package_parser.h"
 #include "model/package_writer.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace tb {
 namespace {
@@ -43,59 +42,45 @@ std::u16string Repeat(std::u16string_view text, int count) {
 }
 
 TEST(PackageReaderTest, SyntaxErrors) {
-    const struct {
-        std::u16string text;
-        int32_t error;
-    } cases[] = {
-        {kHead + u"\"a\" \"b\"", EUnexpectedToken},
-        {u"&EN\n#{\"A\",\"B\"},(1),1,0,0", EUnexpectedToken},
-        {u"&EN,FR\n#{\"A\"},(1),1,0,0", EUnexpectedToken},
-        {kHead + u"[0x1], a, 0, 0, {\"n\",\"n\"}", EUnexpectedToken},
-        {kHead + u"(0x1), 1, 0, 0 - 2, 0, 0, {\"n\",\"n\"}", EUnexpectedToken},
-        {kHead + u"}", EUnexpectedToken},
-        {kHead + u"ENDIF", EUnexpectedToken},
-        {kHead + u"IF NOT package(1) \"a\"-\"b\" ENDIF", EUnexpectedToken},
-        {kHead + u"IF NOT package(1) {\"a\" \"b\"}-\"c\" ENDIF", EUnexpectedToken},
-        {kHead + u"IF NOT exists(1) ENDIF", EUnexpectedToken},
-        {kHead + u"=\"a\", \"image/png\" \"c:\\a\"", EUnexpectedToken},
-        {kHead + u"\"a\" -", EUnexpectedEnd},
-        {u"&", EUnexpectedEnd},
-        {kHead + u":", EUnexpectedEnd},
-        {kHead + u"; output_name", EUnexpectedEnd},
-        {kTwoOptions + u"IF option1 \"a\"-\"b\"", EUnexpectedEnd},
-        {u"&\"EN\"", EIdentifierExpected},
-        {kHead + u"\"a\"-\"b\", \"FF\"", EIdentifierExpected},
-        {u"&EN\n#{\"A\"},(1),1,0,0,5", EIdentifierExpected},
-        {kTwoOptions + u"IF option1 \"a\"-\"b\" %{\"v\",\"v\"} ENDIF", EIdentifierExpected},
-        {kTwoOptions + u"IF option1 \"a\"-\"b\" endif", EIdentifierExpected},
-        {kTwoOptions + u"IF option1\n; sign_package\nENDIF", EIdentifierExpected},
-        {kHead + u"IF exists(\"x\") ENDIF", EIdentifierExpected},
-        {kHead + u"IF (1) ENDIF", EIdentifierExpected},
-        {u"&EN\n#{\"A\"},(\"1\"),1,0,0", ENumberExpected},
-        {u"&EN\n#{\"A\"},(1),1,x,0", ENumberExpected},
-        {kHead + u"+(a=1)", ENumberExpected},
-        {u"&EN,XX", EUnknownLanguage},
-        {u"&IH", EUnknownLanguage},
-        {u"&EN\n&FR", ELanguagesRedefined},
-        {u"#{\"A\"},(1),1,0,0\n&EN", ELanguagesRedefined},
-        {u"%{\"v\"}\n&EN", ENoPackage},
-        {u":\"v\"\n&EN", ENoPackage},
-        {u"\"a\"-\"b\"\n&EN", ENoPackage},
-        {u"; only a comment\n", ENoPackage},
-        {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=FOO", EUnknownPackageType},
-        {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=\"SA\"", EUnknownPackageType},
-        {kHead + u"\"a\"-\"b\", FR, RX", EUnknownRunOption},
-        {kHead + u"\"a\"-\"b\", FR, RW", EUnknownRunOption},
-        {kHead + u"\"a\"-\"b\", FR, RI, rw", EUnknownRunOption},
-        {kHead + u"\"a\"-\"\", FM, \"text/plain\", RI, RUNWAIT", EUnknownRunOption},
-        {kHead + u"\"a\"-\"\", FT, TX", EUnknownTextOption},
-        {kHead + u"\"a\"-\"b\", FX", EUnknownFileOption},
+    const std::pair<int32_t, std::vector<std::u16string>> cases[] = {
+        {EUnexpectedToken,
+         {kHead + u"\"a\" \"b\"", u"&EN\n#{\"A\",\"B\"},(1),1,0,0", u"&EN,FR\n#{\"A\"},(1),1,0,0",
+          kHead + u"[0x1], a, 0, 0, {\"n\",\"n\"}",
+          kHead + u"(0x1), 1, 0, 0 - 2, 0, 0, {\"n\",\"n\"}", kHead + u"}", kHead + u"ENDIF",
+          kHead + u"IF NOT package(1) \"a\"-\"b\" ENDIF",
+          kHead + u"IF NOT package(1) {\"a\" \"b\"}-\"c\" ENDIF", kHead + u"IF NOT exists(1) ENDIF",
+          kHead + u"=\"a\", \"image/png\" \"c:\\a\""}},
+        {EUnexpectedEnd,
+         {kHead + u"\"a\" -", u"&", kHead + u":", kHead + u"; output_name",
+          kTwoOptions + u"IF option1 \"a\"-\"b\""}},
+        {EIdentifierExpected,
+         {u"&\"EN\"", kHead + u"\"a\"-\"b\", \"FF\"", u"&EN\n#{\"A\"},(1),1,0,0,5",
+          kTwoOptions + u"IF option1 \"a\"-\"b\" %{\"v\",\"v\"} ENDIF",
+          kTwoOptions + u"IF option1 \"a\"-\"b\" endif",
+          kTwoOptions + u"IF option1\n; sign_package\nENDIF", kHead + u"IF exists(\"x\") ENDIF",
+          kHead + u"IF (1) ENDIF"}},
+        {ENumberExpected,
+         {u"&EN\n#{\"A\"},(\"1\"),1,0,0", u"&EN\n#{\"A\"},(1),1,x,0", kHead + u"+(a=1)"}},
+        {EUnknownLanguage, {u"&EN,XX", u"&IH"}},
+        {ELanguagesRedefined, {u"&EN\n&FR", u"#{\"A\"},(1),1,0,0\n&EN"}},
+        {ENoPackage,
+         {u"%{\"v\"}\n&EN", u":\"v\"\n&EN", u"\"a\"-\"b\"\n&EN", u"; only a comment\n"}},
+        {EUnknownPackageType,
+         {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=FOO", u"&EN\n#{\"A\"},(1),1,0,0,TYPE=\"SA\""}},
+        {EUnknownRunOption,
+         {kHead + u"\"a\"-\"b\", FR, RX", kHead + u"\"a\"-\"b\", FR, RW",
+          kHead + u"\"a\"-\"b\", FR, RI, rw",
+          kHead + u"\"a\"-\"\", FM, \"text/plain\", RI, RUNWAIT"}},
+        {EUnknownTextOption, {kHead + u"\"a\"-\"\", FT, TX"}},
+        {EUnknownFileOption, {kHead + u"\"a\"-\"b\", FX"}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseCode(c.text), c.error) << test::Text(c.text);
-        std::unique_ptr<Package> package;
-        EXPECT_EQ(ParsePackageText(c.text, package), err::kCorruptPackage);
-        EXPECT_EQ(package, nullptr);
+    for (const auto& [error, texts] : cases) {
+        for (const std::u16string& text : texts) {
+            EXPECT_EQ(ParseCode(text), error) << test::Text(text);
+            std::unique_ptr<Package> package;
+            EXPECT_EQ(ParsePackageText(text, package), err::kCorruptPackage);
+            EXPECT_EQ(package, nullptr);
+        }
     }
 }
 
@@ -104,10 +89,8 @@ TEST(PackageReaderTest, LoadPackageResults) {
     EXPECT_EQ(LoadPackage("/nonexistent/dir/x.pkg", package), err::kNotFound);
     EXPECT_EQ(package, nullptr);
     EXPECT_EQ(ParsePackageText(u"", package), err::kCorruptPackage);
-    const auto dir = std::filesystem::path(::testing::TempDir());
-    const std::string empty = (dir / "tb_reader_empty.pkg").string();
-    std::ofstream(empty, std::ios::binary).write("\xFF\xFE", 2);
-    EXPECT_EQ(LoadPackage(empty, package), err::kCorruptPackage);
+    test::TempDir dir;
+    EXPECT_EQ(LoadPackage(dir.write("empty.pkg", "\xFF\xFE"), package), err::kCorruptPackage);
 }
 
 TEST(PackageReaderTest, HeaderLines) {

@@ -1,5 +1,7 @@
 #include "model/package.h"
 
+#include "util/text_convert.h"
+
 #include <gtest/gtest.h>
 
 namespace tb {
@@ -7,109 +9,71 @@ namespace {
 
 constexpr uint32_t EN = 1, FR = 2, GE = 3, IT = 5;
 
-TEST(PackageTest, NewPackageDefaults) {
+TEST(PackageTest, NewPackageHasATextPerLanguage) {
     auto p = CreatePackage({EN, FR});
-    ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->languages, (std::vector<uint32_t>{EN, FR}));
     EXPECT_EQ(p->names, (LocalizedText{u"", u""}));
-    EXPECT_EQ(p->vendors.size(), 2u);
-    EXPECT_EQ(p->versionMajor, 1);
-    EXPECT_EQ(p->versionMinor, 0);
-    EXPECT_EQ(p->versionBuild, 0);
-    EXPECT_EQ(p->type, PackageType::Application);
-    EXPECT_TRUE(p->compress);
-    EXPECT_FALSE(p->logo.present);
-    EXPECT_EQ(p->logo.drive, u'C');
-    EXPECT_TRUE(p->properties.empty());
-    EXPECT_TRUE(p->deviceDependencies.empty());
-    EXPECT_TRUE(p->items.empty());
-    EXPECT_FALSE(p->signing.signPackage);
-
-    auto d = CreateDependency(2);
-    EXPECT_EQ(d->names.size(), 2u);
-    for (int32_t v : {d->fromMajor, d->fromMinor, d->fromBuild, d->toMajor, d->toMinor, d->toBuild})
-        EXPECT_EQ(v, -1);
-    EXPECT_FALSE(d->isRange);
+    EXPECT_EQ(p->vendors, p->names);
+    EXPECT_EQ(CreateDependency(2)->names.size(), 2u);
 }
 
-// A package in EN, FR with a per-language text everywhere one can live, tagged "<where>-<lang>".
+// A package in EN, FR with a per-language text everywhere one can live, tagged "<where>-<lang>":
+// names, vendors, a dependency, a language package, three nested option lists and, in the
+// deepest option, a language file and a language dialog.
 struct LocalizedFixture {
     std::unique_ptr<Package> p = CreatePackage({EN, FR});
-    OptionItem* deepOption = nullptr;
-    InstallLanguageFileItem* deepFile = nullptr;
-    IncludeLanguagePackageItem* langPackage = nullptr;
-    ShowLanguageDialogItem* langDialog = nullptr;
-    Dependency* dependency = nullptr;
+    std::vector<std::pair<std::u16string, LocalizedText*>> texts;
 
+    void tag(std::u16string where, LocalizedText& text) {
+        text = {where + u"-en", where + u"-fr"};
+        texts.emplace_back(std::move(where), &text);
+    }
+    template <class T> T* add(InstallItemKind kind, InstallItem* parent) {
+        return itemAs<T>(AppendChild(p->items, CreateItem(kind, 2), parent));
+    }
     LocalizedFixture() {
-        p->names = {u"name-en", u"name-fr"};
-        p->vendors = {u"vendor-en", u"vendor-fr"};
-        dependency = AddDependency(p->packageDependencies, CreateDependency(2));
-        dependency->names = {u"dep-en", u"dep-fr"};
-        langPackage = itemAs<IncludeLanguagePackageItem>(
-            AppendChild(p->items, CreateItem(InstallItemKind::IncludeLanguagePackage, 2), nullptr));
-        langPackage->paths = {u"pkg-en", u"pkg-fr"};
-
-        // Three option lists deep, with language items at the bottom.
+        tag(u"name", p->names);
+        tag(u"vendor", p->vendors);
+        tag(u"dep", AddDependency(p->packageDependencies, CreateDependency(2))->names);
+        using K = InstallItemKind;
+        tag(u"pkg", add<IncludeLanguagePackageItem>(K::IncludeLanguagePackage, nullptr)->paths);
         InstallItem* parent = nullptr;
-        for (int depth = 0; depth < 3; ++depth) {
-            InstallItem* list =
-                AppendChild(p->items, CreateItem(InstallItemKind::ShowOptionList, 2), parent);
-            deepOption = itemAs<OptionItem>(
-                AppendChild(p->items, CreateItem(InstallItemKind::Option, 2), list));
-            deepOption->names = {u"opt-en", u"opt-fr"};
-            parent = deepOption;
+        for (char16_t depth : std::u16string_view(u"123")) {
+            parent = add<OptionItem>(K::Option, add<InstallItem>(K::ShowOptionList, parent));
+            tag(u"opt" + std::u16string(1, depth), itemAs<OptionItem>(parent)->names);
         }
-        deepFile = itemAs<InstallLanguageFileItem>(
-            AppendChild(p->items, CreateItem(InstallItemKind::LanguageFile, 2), parent));
-        deepFile->sources = {u"file-en", u"file-fr"};
-        langDialog = itemAs<ShowLanguageDialogItem>(
-            AppendChild(p->items, CreateItem(InstallItemKind::ShowLanguageDialog, 2), parent));
-        langDialog->sources = {u"dlg-en", u"dlg-fr"};
+        tag(u"file", add<InstallLanguageFileItem>(K::LanguageFile, parent)->sources);
+        tag(u"dlg", add<ShowLanguageDialogItem>(K::ShowLanguageDialog, parent)->sources);
     }
 };
 
-TEST(PackageTest, SetLanguagesCarriesTextsByNumberAtEveryDepth) {
-    LocalizedFixture f;
-    ASSERT_TRUE(SetLanguages(*f.p, {FR, GE}));
-    EXPECT_EQ(f.p->languages, (std::vector<uint32_t>{FR, GE}));
-    EXPECT_EQ(f.p->names, (LocalizedText{u"name-fr", u""}));
-    EXPECT_EQ(f.p->vendors, (LocalizedText{u"vendor-fr", u""}));
-    EXPECT_EQ(f.dependency->names, (LocalizedText{u"dep-fr", u""}));
-    EXPECT_EQ(f.langPackage->paths, (LocalizedText{u"pkg-fr", u""}));
-    EXPECT_EQ(f.deepOption->names, (LocalizedText{u"opt-fr", u""}));
-    EXPECT_EQ(f.deepFile->sources, (LocalizedText{u"file-fr", u""}));
-    EXPECT_EQ(f.langDialog->sources, (LocalizedText{u"dlg-fr", u""}));
-    // The outer option lists were converted too.
-    auto* outerOption = itemAs<OptionItem>(f.p->items.first->next->firstChild);
-    EXPECT_EQ(outerOption->names, (LocalizedText{u"opt-fr", u""}));
-}
-
-TEST(PackageTest, SetLanguagesReorderAddAndDrop) {
-    LocalizedFixture f;
-    ASSERT_TRUE(SetLanguages(*f.p, {IT, FR, EN}));
-    EXPECT_EQ(f.p->names, (LocalizedText{u"", u"name-fr", u"name-en"}));
-    EXPECT_EQ(f.deepFile->sources, (LocalizedText{u"", u"file-fr", u"file-en"}));
-
-    ASSERT_TRUE(SetLanguages(*f.p, {EN}));
-    EXPECT_EQ(f.p->names, (LocalizedText{u"name-en"}));
-    EXPECT_EQ(f.langDialog->sources, (LocalizedText{u"dlg-en"}));
-
-    ASSERT_TRUE(SetLanguages(*f.p, {}));
-    EXPECT_TRUE(f.p->names.empty());
-    EXPECT_TRUE(f.deepOption->names.empty());
+TEST(PackageTest, SetLanguagesReordersAddsAndDropsTextsAtEveryDepth) {
+    for (const std::vector<uint32_t>& languages :
+         {std::vector<uint32_t>{FR, GE}, {IT, FR, EN}, {EN}, {}}) {
+        LocalizedFixture f;
+        ASSERT_TRUE(SetLanguages(*f.p, languages));
+        EXPECT_EQ(f.p->languages, languages);
+        ASSERT_EQ(f.texts.size(), 9u);
+        for (const auto& [where, text] : f.texts) {
+            LocalizedText expected;
+            for (uint32_t language : languages)
+                expected.push_back(language == EN   ? where + u"-en"
+                                   : language == FR ? where + u"-fr"
+                                                    : u"");
+            EXPECT_EQ(*text, expected) << languages.size() << " " << wideToUtf8(where);
+        }
+    }
 }
 
 TEST(PackageTest, RemoveByIdentityKeepsOrder) {
     auto p = CreatePackage({EN});
     Dependency* d[3];
-    for (auto& slot : d)
-        slot = AddDependency(p->deviceDependencies, CreateDependency(1));
-    d[0]->uid = 10, d[1]->uid = 11, d[2]->uid = 12;
+    for (uint32_t uid : {10, 11, 12})
+        (d[uid - 10] = AddDependency(p->deviceDependencies, CreateDependency(1)))->uid = uid;
     EXPECT_TRUE(RemoveDependency(p->deviceDependencies, d[1]));
-    ASSERT_EQ(p->deviceDependencies.size(), 2u);
-    EXPECT_EQ(p->deviceDependencies[0]->uid, 10u);
-    EXPECT_EQ(p->deviceDependencies[1]->uid, 12u);
+    EXPECT_EQ(std::pair(p->deviceDependencies.at(0)->uid, p->deviceDependencies.at(1)->uid),
+              std::pair(10u, 12u));
+    EXPECT_EQ(p->deviceDependencies.size(), 2u);
     EXPECT_FALSE(RemoveDependency(p->packageDependencies, d[0])) << "not in that list";
 
     PackageProperty* a = AddProperty(p->properties, std::make_unique<PackageProperty>());
@@ -117,15 +81,6 @@ TEST(PackageTest, RemoveByIdentityKeepsOrder) {
     EXPECT_TRUE(RemoveProperty(p->properties, a));
     ASSERT_EQ(p->properties.size(), 1u);
     EXPECT_EQ(p->properties[0]->key, 3);
-}
-
-TEST(PackageTest, DestroyingAnOptionListTakesItsOptionsAndContents) {
-    LocalizedFixture f;
-    RemoveItem(f.p->items, f.p->items.first->next); // the outermost option list
-    EXPECT_EQ(f.p->items.first, f.p->items.last);
-    EXPECT_EQ(f.p->items.first->kind, InstallItemKind::IncludeLanguagePackage);
-    DestroyPackage(f.p);
-    EXPECT_EQ(f.p, nullptr);
 }
 
 } // namespace

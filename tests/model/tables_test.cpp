@@ -1,5 +1,7 @@
 #include "model/tables.h"
 
+#include "util/text_convert.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -75,64 +77,41 @@ TEST(PackageTypeTable, KeywordsAndNames) {
     }
 }
 
-TEST(OptionKeywords, LookupsIgnoreCase) {
-    struct Case {
-        int32_t (*lookup)(std::u16string_view);
-        std::u16string_view word;
-        int32_t value;
-    };
-    for (const Case& c :
-         {Case{FileOptionFromKeyword, u"FF", 0}, Case{FileOptionFromKeyword, u"fn", 4},
-          Case{FileOptionFromKeyword, u"Ft", 3}, Case{FileOptionFromKeyword, u"FR", 1},
-          Case{FileOptionFromKeyword, u"FM", 2}, Case{FileOptionFromKeyword, u"file", 0},
-          Case{FileOptionFromKeyword, u"FILENULL", 4}, Case{FileOptionFromKeyword, u"FileText", 3},
-          Case{FileOptionFromKeyword, u"FX", -1}, Case{FileOptionFromKeyword, u"", -1},
-          Case{RunOptionFromKeyword, u"runboth", 2}, Case{RunOptionFromKeyword, u"RUNREMOVE", 1},
-          Case{RunOptionFromKeyword, u"RW", -1}, Case{TextOptionFromKeyword, u"TextExit", 2},
-          Case{TextOptionFromKeyword, u"TEXTABORT", 1}, Case{TextOptionFromKeyword, u"T", -1}}) {
-        EXPECT_EQ(c.lookup(c.word), c.value) << std::string(c.word.begin(), c.word.end());
-    }
-}
+TEST(OptionKeywords, LookupsIgnoreCaseAndKeywordsReadBack) {
+    using Lookup = int32_t (*)(std::u16string_view);
+    const Lookup file = FileOptionFromKeyword, run = RunOptionFromKeyword,
+                 text = TextOptionFromKeyword;
+    const std::tuple<Lookup, std::u16string_view, int32_t> cases[] = {
+        {file, u"FF", 0},  {file, u"fn", 4},       {file, u"Ft", 3},        {file, u"FR", 1},
+        {file, u"FM", 2},  {file, u"file", 0},     {file, u"FILENULL", 4},  {file, u"FileText", 3},
+        {file, u"FX", -1}, {file, u"", -1},        {run, u"runboth", 2},    {run, u"RUNREMOVE", 1},
+        {run, u"RW", -1},  {text, u"TextExit", 2}, {text, u"TEXTABORT", 1}, {text, u"T", -1}};
+    for (const auto& [lookup, word, value] : cases)
+        EXPECT_EQ(lookup(word), value) << wideToUtf8(WideText(word));
+    for (int32_t v = 0; v < 3; ++v)
+        EXPECT_TRUE(run(RunKeyword(v)) == v && text(TextKeyword(v)) == v) << v;
+    EXPECT_EQ(std::tuple(RunKeyword(0), TextKeyword(2)), std::tuple(u"RI", u"TE"));
+    for (int32_t v : {-1, 3})
+        EXPECT_TRUE(RunKeyword(v).empty() && TextKeyword(v).empty()) << v;
 
-TEST(OptionKeywords, RunAndTextKeywordsRoundTrip) {
-    for (int32_t v = 0; v < 3; ++v) {
-        EXPECT_EQ(RunOptionFromKeyword(RunKeyword(v)), v);
-        EXPECT_EQ(TextOptionFromKeyword(TextKeyword(v)), v);
-    }
-    EXPECT_EQ(RunKeyword(0), u"RI");
-    EXPECT_EQ(TextKeyword(2), u"TE");
-    for (int32_t v : {-1, 3}) {
-        EXPECT_TRUE(RunKeyword(v).empty());
-        EXPECT_TRUE(TextKeyword(v).empty());
-    }
-}
-
-TEST(OptionKeywords, RunWaitAndHeaderWords) {
-    EXPECT_TRUE(IsRunWaitKeyword(u"RW"));
-    EXPECT_TRUE(IsRunWaitKeyword(u"RUNWAITEND"));
+    EXPECT_TRUE(IsRunWaitKeyword(u"RW") && IsRunWaitKeyword(u"RUNWAITEND"));
     for (std::u16string_view word : {u"rw", u"RunWaitEnd", u"", u"RWX"})
         EXPECT_FALSE(IsRunWaitKeyword(word));
-
-    EXPECT_EQ(HeaderOptionFromKeyword(u"type"), HeaderOption::Type);
-    EXPECT_EQ(HeaderOptionFromKeyword(u"Nc"), HeaderOption::NoCompress);
-    EXPECT_EQ(HeaderOptionFromKeyword(u"NoCompress"), HeaderOption::NoCompress);
-    EXPECT_EQ(HeaderOptionFromKeyword(u"sh"), HeaderOption::ShutdownApps);
-    EXPECT_EQ(HeaderOptionFromKeyword(u"SHUTDOWNAPPS"), HeaderOption::ShutdownApps);
+    using H = HeaderOption;
+    for (auto [word, option] :
+         {std::pair(u"type", H::Type), std::pair(u"Nc", H::NoCompress),
+          std::pair(u"NoCompress", H::NoCompress), std::pair(u"sh", H::ShutdownApps),
+          std::pair(u"SHUTDOWNAPPS", H::ShutdownApps)})
+        EXPECT_EQ(HeaderOptionFromKeyword(word), option) << wideToUtf8(word);
     for (std::u16string_view word : {u"", u"TYPE=SA", u"IU", u"NOCOMP"})
-        EXPECT_EQ(HeaderOptionFromKeyword(word), HeaderOption::Unknown);
+        EXPECT_EQ(HeaderOptionFromKeyword(word), H::Unknown) << wideToUtf8(word);
 }
 
-TEST(PlatformTable, UidsNamesAndUnusedIndexes) {
-    EXPECT_EQ(Platform(1).uid, 0x101f7961u);
-    EXPECT_EQ(Platform(2).dependencyName, u"S60 3rd Edition, FP1");
-    EXPECT_EQ(Platform(4).uid, Platform(5).uid);
-    EXPECT_EQ(Platform(5).dependencyName, u"Symbian^1");
-    EXPECT_EQ(Platform(9).uid, 0x101f63dfu);
-    EXPECT_EQ(Platform(9).dependencyName, u"UIQ v3.1");
-    for (int32_t i : {0, 6, 7, -1, kPlatformCount}) {
-        EXPECT_EQ(Platform(i).uid, 0u) << i;
-        EXPECT_TRUE(Platform(i).dependencyName.empty()) << i;
-    }
+TEST(PlatformTable, UnusedIndexesAreEmpty) {
+    EXPECT_EQ(Platform(4).uid, Platform(5).uid); // two names for one platform
+    for (int32_t i : {0, 6, 7, -1, kPlatformCount})
+        EXPECT_TRUE(Platform(i).uid == 0 && Platform(i).dependencyName.empty()) << i;
+    EXPECT_FALSE(Platform(kPlatformCount - 1).dependencyName.empty());
 }
 
 TEST(MimeTables, ExtensionOfTheFileNameComparedExactlyWithFallbacks) {

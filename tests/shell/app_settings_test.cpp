@@ -53,19 +53,14 @@ TEST_F(AppSettingsTest, DamagedAndOutOfRangeValuesFallBack) {
           u"\"PropertiesViewColumns\"=\"1,4294967296\"\n\"LocalizationViewColumns\"=\"1,,2\"\n"
           u"[RecentFiles]\n\"File1\"=\"/a.pkg:Application:1\"\n\"File2\"=\"damaged\"\n"
           u"\"File3\"=dword:7\n\"File4\"=\"\"\n\"File5\"=\"C:\\\\a\\\\b.pkg:Add-on:0x10\"");
-    AppSettings s = make();
-    EXPECT_EQ(s.windowX, 0); // all four together
-    EXPECT_EQ(s.windowY, 0);
-    EXPECT_EQ(s.windowWidth, 1024);
-    EXPECT_EQ(s.windowHeight, 768);
-    EXPECT_EQ(s.dividerPosition, 390);
-    EXPECT_EQ(s.lastPackageTarget, 0u);
-    EXPECT_EQ(s.defaultLanguage, 1u);
-    EXPECT_EQ(s.startupAction, 0u);
+    AppSettings s = make(); // the window's four values go together
+    EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.dividerPosition),
+              std::tuple(0, 0, 1024, 768, 390));
+    EXPECT_EQ(std::tuple(s.lastPackageTarget, s.defaultLanguage, s.startupAction),
+              std::tuple(0u, 1u, 0u));
     EXPECT_TRUE(s.fileViewColumns.empty());
     EXPECT_EQ(s.dependenciesViewColumns, (std::vector<uint32_t>{120, 80}));
-    EXPECT_TRUE(s.propertiesViewColumns.empty());
-    EXPECT_TRUE(s.localizationViewColumns.empty());
+    EXPECT_TRUE(s.propertiesViewColumns.empty() && s.localizationViewColumns.empty());
     ASSERT_EQ(s.recentFiles.size(), 2u);
     EXPECT_EQ(s.recentFiles[1], (RecentFileEntry{u"C:\\a\\b.pkg", u"Add-on", 16}));
 
@@ -82,31 +77,20 @@ TEST_F(AppSettingsTest, DamagedAndOutOfRangeValuesFallBack) {
 TEST_F(AppSettingsTest, EveryFieldRoundTripsAndOtherValuesStay) {
     store(u"\"FromAnotherVersion\"=dword:3");
     AppSettings s = make();
-    s.windowX = -1200;
-    s.windowY = 30;
-    s.windowWidth = 900;
-    s.windowHeight = 700;
-    s.windowMaximized = true;
+    s.windowX = -1200, s.windowY = 30, s.windowWidth = 900, s.windowHeight = 700;
+    s.windowMaximized = s.logoSettingsVisible = true;
     s.outputPaneVisible = s.toolBarVisible = s.statusBarVisible = false;
-    s.showBuildCompleteDialog = false;
-    s.dividerPosition = 222;
-    s.lastPackageLocation = u"/work/new folder";
-    s.lastPackageTarget = 9;
-    s.defaultLanguage = 98;
-    s.startupAction = 0;
-    s.showLanguageChangesConfirmation = false;
-    s.logoSettingsVisible = true;
-    s.fileViewColumns = {1, 2};
-    s.dependenciesViewColumns = {3};
-    s.propertiesViewColumns = {4294967295u};
-    s.localizationViewColumns = {0, 5};
+    s.showBuildCompleteDialog = s.showLanguageChangesConfirmation = false;
+    s.dividerPosition = 222, s.lastPackageLocation = u"/work/new folder";
+    s.lastPackageTarget = 9, s.defaultLanguage = 98, s.startupAction = 0;
+    s.fileViewColumns = {1, 2}, s.dependenciesViewColumns = {3};
+    s.propertiesViewColumns = {4294967295u}, s.localizationViewColumns = {0, 5};
     s.recentFiles = {
         {u"/x:y/a.pkg", u"Application", 5}, {u"", u"Lost", 1}, {u"C:\\b.pkg", u"Add-on", 6}};
     ASSERT_TRUE(s.save());
 
-    const std::string saved = test::ReadBytes(user);
-
     // Every field read back and saved again gives the same file.
+    const std::string saved = test::ReadBytes(user);
     const AppSettings r = make();
     EXPECT_EQ(r.windowX, -1200);
     EXPECT_EQ(r.recentFiles, (std::vector<RecentFileEntry>{s.recentFiles[0], s.recentFiles[2]}));
@@ -143,8 +127,7 @@ TEST_F(AppSettingsTest, FailuresNeverDamageStoredSettings) {
     // A settings path that cannot be read keeps the start values and is not replaced.
     std::filesystem::create_directories(dir.file("folder.conf"));
     AppSettings unreadable(dir.file("folder.conf"), machine, "/opt/tb");
-    EXPECT_EQ(unreadable.windowWidth, 800);
-    EXPECT_EQ(unreadable.dividerPosition, 155);
+    EXPECT_EQ(std::tuple(unreadable.windowWidth, unreadable.dividerPosition), std::tuple(800, 155));
     EXPECT_FALSE(unreadable.save());
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.conf")));
 }

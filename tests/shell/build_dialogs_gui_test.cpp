@@ -50,7 +50,7 @@ protected:
 
     void build() {
         RunBuildCommand(nullptr, app, [this] { ++paneShown; });
-        waitFor([this] { return !app.buildController.building(); });
+        WaitFor([this] { return !app.buildController.building(); });
         QCoreApplication::processEvents(); // events of the run after the dialog closed
     }
     QString builtFile() const { return QString::fromStdString(dir.file("App.sis")); }
@@ -65,8 +65,8 @@ TEST_F(BuildDialogsTest, SignedBuildAdvancesWhileModalAndReportsTheBuiltFile) {
                          fromHostPath(dir.write("key.pem", "k"))};
     QString title, text;
     bool warningShown = true;
-    whenModal<BuildProgressDialog>([&](BuildProgressDialog& d) { title = d.titleText(); });
-    whenModal<BuildCompletedDialog>([&](BuildCompletedDialog& d) {
+    WhenModal<BuildProgressDialog> progress([&](auto& d) { title = d.titleText(); });
+    WhenModal<BuildCompletedDialog> completed([&](BuildCompletedDialog& d) {
         text = d.textLabel()->text();
         warningShown = !d.unsignedWarning()->isHidden();
         d.closeButton()->click();
@@ -93,7 +93,7 @@ TEST_F(BuildDialogsTest, SignedBuildAdvancesWhileModalAndReportsTheBuiltFile) {
 
 TEST_F(BuildDialogsTest, UnsignedBuildHasNoSigningRowAndDontShowAgainTakesEffectAtOnce) {
     bool warningShown = false, settingAfterTick = true;
-    whenModal<BuildCompletedDialog>([&](BuildCompletedDialog& d) {
+    WhenModal<BuildCompletedDialog> completed([&](BuildCompletedDialog& d) {
         warningShown = !d.unsignedWarning()->isHidden();
         d.dontShowAgainBox()->setChecked(true);
         settingAfterTick = settings.showBuildCompleteDialog;
@@ -108,7 +108,7 @@ TEST_F(BuildDialogsTest, UnsignedBuildHasNoSigningRowAndDontShowAgainTakesEffect
     EXPECT_EQ(shownFiles, std::vector<QString>{builtFile()});
 
     bool completedShown = false; // switched off now
-    poll([&] { return completedShown |= modal<BuildCompletedDialog>() != nullptr, false; });
+    Poll watch([&] { return completedShown |= Modal<BuildCompletedDialog>() != nullptr, false; });
     build();
     EXPECT_FALSE(completedShown);
     EXPECT_TRUE(boxes.shown.empty());
@@ -130,18 +130,18 @@ TEST_F(BuildDialogsTest, FailedBuildShowsTheMessageThenTheOutputPane) {
 TEST_F(BuildDialogsTest, CancelStopsTheBuildWithoutAMessage) {
     ScopedEnv slow("FAKE_MAKESIS_SLEEP_MS", "60000");
     OutputPane pane(app, commands, nullptr);
-    poll([this] {
-        auto* dialog = modal<BuildProgressDialog>();
+    Poll cancel([] {
+        auto* dialog = Modal<BuildProgressDialog>();
         const bool adding = dialog && dialog->statusText().startsWith("Adding ");
         if (adding)
             dialog->cancelButton()->click();
         return adding;
     });
     build();
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(WaitFor([&] {
         return pane.text().endsWith("\n\nThe build was cancelled by the user");
     })) << pane.text().toStdString();
-    EXPECT_LT(clock.elapsed(), 20000);
+    EXPECT_LT(watchdog.elapsed(), 20000);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(paneShown, 0);
     EXPECT_FALSE(std::filesystem::exists(builtFile().toStdString()));

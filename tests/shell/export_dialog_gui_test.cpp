@@ -2,7 +2,7 @@
 
 #include "shell/export_dialog.h"
 #include "shell/messages.h"
-#include "ui/file_dialogs.h"
+#include "support/gui_doubles.h"
 #include "ui/open_folder_dialog.h"
 #include "ui/qt_text.h"
 
@@ -16,24 +16,6 @@
 namespace tb::test {
 namespace {
 
-// Answers the save dialog with a fixed path and remembers how it was asked.
-struct AnsweringFileDialogs : ui::FileDialogs {
-    AnsweringFileDialogs() { ui::SetFileDialogs(this); }
-    ~AnsweringFileDialogs() override { ui::SetFileDialogs(nullptr); }
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& suffix,
-                     const QString& start) override {
-        asked = {title, filter, suffix, start};
-        return "/elsewhere/picked.pkg";
-    }
-    QString chooseFolder(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QStringList asked;
-};
-
 class ExportDialogTest : public BuildGuiTest {
 protected:
     QString file(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
@@ -41,6 +23,7 @@ protected:
 
 TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
     AnsweringFileDialogs files;
+    files.answer = "/elsewhere/picked.pkg";
     ExportDialog dialog(app, nullptr);
     EXPECT_EQ(dialog.outputPath(), file("App_gcce_urel.pkg"));
     dialog.platformList()->setCurrentIndex(2);
@@ -58,7 +41,7 @@ TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrit
     std::filesystem::create_directories(dir.path() / "export");
     int openAndFocused = 0;
     QString succeeded;
-    whenModal<ExportDialog>([&](ExportDialog& d) {
+    WhenModal<ExportDialog> fill([&](ExportDialog& d) {
         for (const char* path : {"", "out.pkg"}) {
             d.outputField()->setText(path);
             d.exportButton()->click();
@@ -67,7 +50,7 @@ TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrit
         d.outputField()->setText(QString::fromStdString(target));
         d.exportButton()->click();
     });
-    whenModal<ui::OpenFolderDialog>([&](ui::OpenFolderDialog& d) {
+    WhenModal<ui::OpenFolderDialog> done([&](ui::OpenFolderDialog& d) {
         succeeded = d.textLabel()->text();
         d.openFolderButton()->click();
     });

@@ -44,10 +44,6 @@ protected:
         app = std::make_unique<Application>(settings, events, Sdks(sdkCount));
         window = std::make_unique<MainWindow>(*app, commands);
     }
-    void TearDown() override {
-        window.reset();
-        app.reset();
-    }
     // A package file in the temp folder, written by hand as UTF-8.
     std::string packageFile(const std::string& name = "Demo.pkg") {
         return dir.copy(TB_TEST_DATA_DIR "/pkg/handwritten_utf8.pkg", name);
@@ -57,6 +53,9 @@ protected:
         commands.execute(cmd::kOpen);
     }
     bool enabled(int id) const { return commands.isEnabled(id); }
+    std::tuple<QString, MainWindowMode> state() const {
+        return {window->windowTitle(), window->mode()};
+    }
     QMenu* submenu(const QString& title) const {
         for (QMenu* menu : window->menuBar()->findChildren<QMenu*>())
             if (menu->title() == title)
@@ -67,31 +66,30 @@ protected:
     TempDir dir;
     AppSettings settings{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
     ui::GuiBuildEvents events;
-    std::unique_ptr<Application> app;
-    ui::CommandRegistry commands;
-    std::unique_ptr<MainWindow> window;
     RecordingMessageBoxes boxes;
     AnsweringFileDialogs files;
+    ui::CommandRegistry commands;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<MainWindow> window; // goes first
 };
 
 TEST_F(MainWindowTest, PackageCommandsFollowTheOpenPackageAndTheSdks) {
     start(2);
-    EXPECT_EQ(window->windowTitle(), "Orchardly Tinderbridge 1.0");
-    EXPECT_EQ(window->mode(), MainWindowMode::Empty);
+    EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
     for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView, cmd::kOpenOutputFolder, cmd::kBuild,
                    cmd::kExport})
         EXPECT_FALSE(enabled(id)) << id;
     EXPECT_TRUE(enabled(cmd::kNew) && enabled(cmd::kOpen) && enabled(cmd::kOutputPane));
     EXPECT_FALSE(enabled(cmd::kTargetSimple) || enabled(cmd::kMoveDown)); // the Designer's
     EXPECT_FALSE(commands.action(cmd::kTargetFull)->isEnabled());
-    EXPECT_FALSE(window->configurationLists()->platformList()->isEnabled());
-    EXPECT_EQ(window->configurationLists()->platformList()->count(), 0);
+    QComboBox* platforms = window->configurationLists()->platformList();
+    EXPECT_FALSE(platforms->isEnabled() || platforms->count());
 
     openThroughDialog(packageFile());
     EXPECT_EQ(files.asked.mid(0, 2), QStringList({"Open Package", "Symbian Package (*.pkg)"}));
     EXPECT_TRUE(boxes.shown.empty()); // nothing open, nothing asked
-    EXPECT_EQ(window->windowTitle(), "Demo.pkg - Orchardly Tinderbridge 1.0");
-    EXPECT_EQ(window->mode(), MainWindowMode::Editing);
+    EXPECT_EQ(state(),
+              std::tuple("Demo.pkg - Orchardly Tinderbridge 1.0", MainWindowMode::Editing));
     EXPECT_EQ(window->activeView(), 0);
     EXPECT_TRUE(commands.action(cmd::kFirstView)->isChecked());
     for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView + 7, cmd::kOpenOutputFolder,
@@ -99,17 +97,17 @@ TEST_F(MainWindowTest, PackageCommandsFollowTheOpenPackageAndTheSdks) {
         EXPECT_TRUE(enabled(id)) << id;
     EXPECT_TRUE(submenu("SDK")->menuAction()->isEnabled());
     EXPECT_EQ(submenu("SDK")->actions().size(), 2);
-    EXPECT_EQ(window->configurationLists()->platformList()->count(), 3);
-    EXPECT_EQ(window->configurationLists()->platformList()->currentText(), "Phone (GCCE)");
-    EXPECT_EQ(window->statusPane()->messageText(), "Package was successfully opened");
-    EXPECT_EQ(window->statusPane()->languageText(), "English");
+    EXPECT_EQ(std::tuple(platforms->count(), platforms->currentText()),
+              std::tuple(3, "Phone (GCCE)"));
+    EXPECT_EQ(std::tuple(window->statusPane()->messageText(), window->statusPane()->languageText()),
+              std::tuple("Package was successfully opened", "English"));
     EXPECT_EQ(submenu("Recent Files")->actions().at(0)->text(),
               "1 " + QString::fromStdString(dir.file("Demo.pkg")));
 
     // The tool bar list, the menu radio entries and the configuration move together.
     commands.execute(cmd::kFirstPlatform + 2);
-    EXPECT_EQ(app->configuration.platform(), BuildPlatform::Winscw);
-    EXPECT_EQ(window->configurationLists()->platformList()->currentIndex(), 2);
+    EXPECT_EQ(std::tuple(app->configuration.platform(), platforms->currentIndex()),
+              std::tuple(BuildPlatform::Winscw, 2));
     window->configurationLists()->targetList()->activated(1);
     EXPECT_EQ(app->configuration.target(), BuildTarget::Udeb);
     EXPECT_TRUE(commands.action(cmd::kFirstTarget + 1)->isChecked());
@@ -131,8 +129,8 @@ TEST_F(MainWindowTest, WithoutSdksBuildingStaysGreyedWithAPackageOpen) {
         EXPECT_FALSE(enabled(id)) << id;
     for (const char* title : {"Export", "SDK", "Platform", "Target"})
         EXPECT_FALSE(submenu(title)->menuAction()->isEnabled()) << title;
-    EXPECT_FALSE(window->configurationLists()->targetList()->isEnabled());
-    EXPECT_EQ(window->configurationLists()->targetList()->count(), 0);
+    QComboBox* targets = window->configurationLists()->targetList();
+    EXPECT_FALSE(targets->isEnabled() || targets->count());
 }
 
 TEST_F(MainWindowTest, OnlyTwentySdksHaveMenuEntries) {
@@ -160,10 +158,8 @@ TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
     commands.execute(cmd::kClose);
     EXPECT_FALSE(app->document.isOpen());
     EXPECT_EQ(ReadBytes(path), original);
-    EXPECT_EQ(window->mode(), MainWindowMode::Empty);
-    EXPECT_EQ(window->windowTitle(), "Orchardly Tinderbridge 1.0");
-    EXPECT_FALSE(enabled(cmd::kSave));
-    EXPECT_FALSE(commands.action(cmd::kFirstView)->isChecked());
+    EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
+    EXPECT_FALSE(enabled(cmd::kSave) || commands.action(cmd::kFirstView)->isChecked());
     EXPECT_EQ(window->statusPane()->languageText(), "");
 
     // Opening another package asks about the open one first; Yes saves it.
@@ -174,14 +170,25 @@ TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
     EXPECT_EQ(window->windowTitle(), "Other.pkg - Orchardly Tinderbridge 1.0");
 }
 
-TEST_F(MainWindowTest, SaveAndOpenFailuresShowTheirMessages) {
+TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
+    settings.installDir = u"/no/such/install";
     start(1);
+    commands.execute(cmd::kHelp);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(
+        "Could not locate the help file '/no/such/install/Tinderbridge.html'.\r\n\r\n"));
+
     std::string path = packageFile();
     openThroughDialog(path);
+    app->document.package()->output.outputFolder = u"/no/such/output";
+    commands.execute(cmd::kOpenOutputFolder);
+    EXPECT_EQ(boxes.shown.back().text, "The folder '/no/such/output' coult not be found.");
+    EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Error);
+
     std::filesystem::remove_all(dir.path());
     commands.execute(cmd::kSave);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::SaveMessage(err::kNotFound)));
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown[2].text, ui::ToQString(messages::SaveMessage(err::kNotFound)));
     EXPECT_TRUE(app->document.isOpen());
 
     boxes.answers = {MessageAnswer::No};
@@ -208,8 +215,7 @@ TEST_F(MainWindowTest, ADeletedRecentFileOffersToRemoveIt) {
 
     boxes.answers = {MessageAnswer::Yes};
     commands.execute(cmd::kFirstRecent);
-    EXPECT_TRUE(app->recentFiles.empty());
-    EXPECT_TRUE(recent->actions().isEmpty());
+    EXPECT_TRUE(app->recentFiles.empty() && recent->actions().isEmpty());
     EXPECT_FALSE(recent->menuAction()->isEnabled());
 }
 
@@ -241,25 +247,9 @@ TEST_F(MainWindowTest, WelcomePageGoesOnOpenAndBlocksTheOutputPaneCommand) {
     EXPECT_FALSE(commands.execute(cmd::kOutputPane));
 
     openThroughDialog(packageFile());
-    EXPECT_EQ(window->mode(), MainWindowMode::Editing);
-    EXPECT_EQ(window->welcomePage(), nullptr);
-    EXPECT_EQ(window->activeView(), 0);
+    EXPECT_EQ(std::tuple(window->mode(), window->welcomePage() == nullptr, window->activeView()),
+              std::tuple(MainWindowMode::Editing, true, 0));
     EXPECT_TRUE(enabled(cmd::kOutputPane));
-}
-
-TEST_F(MainWindowTest, HelpAndOutputFolderReportWhatIsMissing) {
-    settings.installDir = u"/no/such/install";
-    start(1);
-    commands.execute(cmd::kHelp);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(boxes.shown[0].text.startsWith(
-        "Could not locate the help file '/no/such/install/Tinderbridge.html'.\r\n\r\n"));
-
-    openThroughDialog(packageFile());
-    app->document.package()->output.outputFolder = u"/no/such/output";
-    commands.execute(cmd::kOpenOutputFolder);
-    EXPECT_EQ(boxes.shown.back().text, "The folder '/no/such/output' coult not be found.");
-    EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Error);
 }
 
 TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
@@ -278,15 +268,12 @@ TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
 
     boxes.answers = {MessageAnswer::No};
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(settings.windowX, 40);
-    EXPECT_EQ(settings.windowY, 50);
-    EXPECT_EQ(settings.windowWidth, 900);
-    EXPECT_EQ(settings.windowHeight, 700);
-    EXPECT_FALSE(settings.windowMaximized);
-    EXPECT_FALSE(settings.toolBarVisible);
-    EXPECT_TRUE(settings.statusBarVisible);
-    EXPECT_FALSE(settings.outputPaneVisible);
-    EXPECT_EQ(settings.dividerPosition, 390); // the default, kept while the pane is hidden
+    const AppSettings& s = settings; // the divider keeps its default while the pane is hidden
+    EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.dividerPosition),
+              std::tuple(40, 50, 900, 700, 390));
+    EXPECT_EQ(
+        std::tuple(s.windowMaximized, s.toolBarVisible, s.statusBarVisible, s.outputPaneVisible),
+        std::tuple(false, false, true, false));
 }
 
 TEST_F(MainWindowTest, DividerIsTheViewAreaHeight) {

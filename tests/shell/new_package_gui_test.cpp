@@ -5,6 +5,7 @@
 #include "shell/application.h"
 #include "shell/messages.h"
 #include "shell/package_languages_dialog.h"
+#include "support/modal_dialogs.h"
 #include "support/recording_message_boxes.h"
 #include "support/temp_dir.h"
 #include "ui/confirmation_dialog.h"
@@ -14,16 +15,13 @@
 #include "ui/qt_text.h"
 #include "util/path.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -34,46 +32,16 @@ namespace tb {
 namespace {
 
 namespace fs = std::filesystem;
+using test::WhenModal;
 using ui::MessageAnswer;
 using ui::ToQString;
 
-// Hands the first modal dialog of type D to action. Gives up after 5 s, failing the test and
-// rejecting whatever is modal, so a dialog nobody answers cannot hang the run.
-template <class D> class WhenModal {
-public:
-    explicit WhenModal(std::function<void(D*)> action) : action_(std::move(action)) {
-        clock_.start();
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start(10);
-    }
-    bool seen() const { return seen_; }
-
-private:
-    void poll() {
-        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            timer_.stop();
-            seen_ = true;
-            action_(dialog);
-        } else if (clock_.elapsed() > 5000) {
-            timer_.stop();
-            ADD_FAILURE() << "expected dialog did not show";
-            for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
-                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                    modal->reject();
-        }
-    }
-    std::function<void(D*)> action_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-    bool seen_ = false;
-};
-
-void TickOnly(PackageLanguagesDialog* dialog, std::vector<uint32_t> languages, uint32_t current) {
+void TickOnly(PackageLanguagesDialog& dialog, std::vector<uint32_t> languages, uint32_t current) {
     for (uint32_t number : ui::ChoosableLanguages())
-        dialog->languageList()->setChecked(number, false);
+        dialog.languageList()->setChecked(number, false);
     for (uint32_t number : languages)
-        dialog->languageList()->setChecked(number, true);
-    dialog->currentCombo()->setCurrentIndex(dialog->currentCombo()->findData(current));
+        dialog.languageList()->setChecked(number, true);
+    dialog.currentCombo()->setCurrentIndex(dialog.currentCombo()->findData(current));
 }
 
 class NewPackageTest : public ::testing::Test {
@@ -83,6 +51,7 @@ protected:
     ui::GuiBuildEvents events;
     Application app{settings, events, SdkList{}};
     test::RecordingMessageBoxes boxes;
+    test::ModalWatchdog watchdog;
     fs::path work = dir.path() / "work";
 
     void SetUp() override {
@@ -109,7 +78,8 @@ TEST_F(NewPackageTest, StartsFromSettingsAndKeepsCreateDisabledUntilComplete) {
     EXPECT_EQ(dialog.locationEdit()->text(), QString::fromStdString(work.string()));
     dialog.typeList()->setCurrentRow(3);
     EXPECT_EQ(dialog.typeList()->currentItem()->text(), "Pre-installed application");
-    EXPECT_TRUE(dialog.descriptionField()->toPlainText().startsWith("A package containing references"));
+    EXPECT_TRUE(
+        dialog.descriptionField()->toPlainText().startsWith("A package containing references"));
     EXPECT_TRUE(dialog.createButton()->isEnabled());
 
     dialog.deviceTree()->setCurrentItem(dialog.deviceTree()->currentItem()->parent());
@@ -151,19 +121,20 @@ TEST_F(NewPackageTest, RefusesBadNamesLocationsAndExistingPackagesAndStaysOpen) 
 }
 
 TEST_F(NewPackageTest, ReturnsTheChosenRequest) {
-    WhenModal<NewPackageDialog> fill([](NewPackageDialog* dialog) {
-        dialog->typeList()->setCurrentRow(2);
-        dialog->selectDevice(9);
-        dialog->nameEdit()->setText("Demo");
-        dialog->createDirectoryBox()->setChecked(true);
-        WhenModal<PackageLanguagesDialog> languages([](PackageLanguagesDialog* languages) {
-            EXPECT_TRUE(languages->languageList()->isChecked(1));
-            EXPECT_EQ(languages->currentCombo()->currentText(), "English");
+    WhenModal<NewPackageDialog> fill([](NewPackageDialog& dialog) {
+        dialog.typeList()->setCurrentRow(2);
+        dialog.selectDevice(9);
+        dialog.nameEdit()->setText("Demo");
+        dialog.createDirectoryBox()->setChecked(true);
+        WhenModal<PackageLanguagesDialog> languages([](PackageLanguagesDialog& languages) {
+            EXPECT_TRUE(languages.languageList()->isChecked(1));
+            EXPECT_EQ(languages.currentCombo()->currentText(), "English");
             TickOnly(languages, {1, 3, 2}, 2);
-            languages->okButton()->click();
+            languages.okButton()->click();
         });
-        dialog->languagesButton()->click();
-        dialog->createButton()->click();
+        dialog.languagesButton()->click();
+        EXPECT_TRUE(languages.seen());
+        dialog.createButton()->click();
     });
     std::optional<NewPackageRequest> request = RunNewPackageDialog(nullptr, app);
     ASSERT_TRUE(request);
@@ -175,34 +146,8 @@ TEST_F(NewPackageTest, ReturnsTheChosenRequest) {
     EXPECT_EQ(request->location, work.string());
     EXPECT_TRUE(request->createDirectory);
 
-    WhenModal<NewPackageDialog> cancel([](NewPackageDialog* dialog) { dialog->reject(); });
+    WhenModal<NewPackageDialog> cancel([](NewPackageDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(RunNewPackageDialog(nullptr, app));
-}
-
-TEST_F(NewPackageTest, DeviceChoiceBecomesTheDependencyOfTheCreatedPackage) {
-    for (int32_t device : {0, 4}) {
-        app.document.close();
-        NewPackageDialog dialog(nullptr, app);
-        dialog.selectDevice(device);
-        WhenModal<PackageLanguagesDialog> languages([](PackageLanguagesDialog* languages) {
-            TickOnly(languages, {1, 2}, 1);
-            languages->okButton()->click();
-        });
-        dialog.languagesButton()->click();
-        ASSERT_TRUE(create(dialog, device ? "Fifth" : "Generic"));
-        ASSERT_EQ(app.document.create(dialog.request()), 0);
-        std::unique_ptr<Package> onDisk;
-        ASSERT_EQ(LoadPackage(app.document.filePath(), onDisk), 0);
-        if (device == 0) {
-            EXPECT_TRUE(onDisk->deviceDependencies.empty());
-        } else {
-            ASSERT_EQ(onDisk->deviceDependencies.size(), 1u);
-            EXPECT_EQ(onDisk->deviceDependencies[0]->uid, 0x1028315Fu);
-            EXPECT_EQ(onDisk->deviceDependencies[0]->names,
-                      (LocalizedText{u"S60 5th Edition", u"S60 5th Edition"}));
-        }
-        EXPECT_EQ(settings.lastPackageTarget, uint32_t(device));
-    }
 }
 
 TEST_F(NewPackageTest, AsksToSaveTheOpenPackageBetweenTheLocationAndTheExistingFileChecks) {
@@ -280,39 +225,40 @@ TEST_F(NewPackageTest, LanguageChangeConfirmationAppliesOnlyOnYes) {
     std::vector<uint32_t> languages{1};
     size_t current = 0;
     // Ticks English and Italian (current) and answers the question, if any, with answer.
-    auto run = [&](std::function<void(ui::ConfirmationDialog*)> answer) {
+    auto run = [&](std::function<void(ui::ConfirmationDialog&)> answer) {
         WhenModal<ui::ConfirmationDialog> question(std::move(answer));
-        WhenModal<PackageLanguagesDialog> edit([&](PackageLanguagesDialog* dialog) {
+        WhenModal<PackageLanguagesDialog> edit([&](PackageLanguagesDialog& dialog) {
             TickOnly(dialog, {1, 5}, 5);
-            dialog->okButton()->click();
-            if (dialog->result() != QDialog::Accepted)
-                dialog->reject(); // after No the dialog is still open
+            dialog.okButton()->click();
+            if (dialog.result() != QDialog::Accepted)
+                dialog.reject(); // after No the dialog is still open
         });
-        bool applied = RunPackageLanguagesDialog(nullptr, languages, current,
-                                                 settings.showLanguageChangesConfirmation,
-                                                 settings);
+        bool applied = RunPackageLanguagesDialog(
+            nullptr, languages, current, settings.showLanguageChangesConfirmation, settings);
         return std::pair(applied, question.seen());
     };
 
-    EXPECT_EQ(run([&](ui::ConfirmationDialog* question) {
-        bool hasText = false;
-        for (QLabel* label : question->findChildren<QLabel*>())
-            hasText |= label->text() == ToQString(messages::kConfirmLanguageChanges);
-        EXPECT_TRUE(hasText);
-        question->noButton()->click();
-    }), std::pair(false, true));
+    EXPECT_EQ(run([&](ui::ConfirmationDialog& question) {
+                  bool hasText = false;
+                  for (QLabel* label : question.findChildren<QLabel*>())
+                      hasText |= label->text() == ToQString(messages::kConfirmLanguageChanges);
+                  EXPECT_TRUE(hasText);
+                  question.noButton()->click();
+              }),
+              std::pair(false, true));
     EXPECT_EQ(languages, (std::vector<uint32_t>{1}));
     EXPECT_TRUE(settings.showLanguageChangesConfirmation);
 
-    EXPECT_EQ(run([&](ui::ConfirmationDialog* question) {
-        question->dontShowAgainBox()->setChecked(true);
-        EXPECT_FALSE(settings.showLanguageChangesConfirmation) << "at once";
-        question->yesButton()->click();
-    }), std::pair(true, true));
+    EXPECT_EQ(run([&](ui::ConfirmationDialog& question) {
+                  question.dontShowAgainBox()->setChecked(true);
+                  EXPECT_FALSE(settings.showLanguageChangesConfirmation) << "at once";
+                  question.yesButton()->click();
+              }),
+              std::pair(true, true));
     EXPECT_EQ(languages, (std::vector<uint32_t>{1, 5}));
     EXPECT_EQ(current, 1u);
 
-    auto no = [](ui::ConfirmationDialog* question) { question->noButton()->click(); };
+    auto no = [](ui::ConfirmationDialog& question) { question.noButton()->click(); };
     settings.showLanguageChangesConfirmation = true;
     current = 0;
     EXPECT_EQ(run(no), std::pair(true, false)) << "same set, only the current one changed";

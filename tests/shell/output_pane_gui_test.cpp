@@ -2,6 +2,7 @@
 
 #include "shell/build_command.h"
 #include "shell/output_pane.h"
+#include "support/gui_doubles.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -12,11 +13,6 @@
 
 namespace tb::test {
 namespace {
-
-struct CommandLog : ui::CommandHandler {
-    std::vector<int> ids;
-    bool handleCommand(int id) override { return ids.push_back(id), true; }
-};
 
 QAction* MenuAction(QMenu& menu, const QString& text) {
     for (QAction* action : menu.actions())
@@ -85,7 +81,7 @@ TEST_F(OutputPaneTest, ClearDuringABuildContinuesFromTheNewLog) {
     settings.showBuildCompleteDialog = false;
     OutputPane pane(app, commands, nullptr);
     bool cleared = false;
-    poll([&] {
+    Poll clear([&] {
         if (pane.text().contains("Building package..."))
             MenuAction(*pane.createContextMenu(), "Clear")->trigger(),
                 cleared = pane.text().isEmpty();

@@ -46,40 +46,32 @@ protected:
     EventLog listener;
 
     void SetUp() override { document.addListener(&listener); }
-
-    std::string writePackage(const std::string& name, const char* text) {
-        return dir.write(name, text);
-    }
 };
 
+const char* const kMinimal = "&EN\n#{\"a\"},(0x1),1,0,0\n";
+
 TEST_F(PackageDocumentTest, CreateWithDirectoryLaysOutFolderOutputAndRecentEntry) {
-    NewPackageRequest request;
-    request.name = u"Demo";
-    request.location = dir.path().string();
-    request.createDirectory = true;
-    request.languages = {1, 2};
-    request.currentLanguage = 1;
-    request.targetDevice = 4;
+    const NewPackageRequest request{
+        u"Demo", PackageType::Application, {1, 2}, 1, dir.path().string(), true, 4};
     ASSERT_FALSE(CheckNewPackage(request));
     ASSERT_EQ(document.create(request), 0);
 
-    std::string expected = dir.file("Demo/Demo.pkg");
-    EXPECT_EQ(document.filePath(), expected);
-    EXPECT_EQ(document.fileName(), "Demo.pkg");
-    EXPECT_EQ(document.folder(), dir.file("Demo"));
+    const std::string expected = dir.file("Demo/Demo.pkg");
+    EXPECT_EQ(std::tuple(document.filePath(), document.fileName(), document.folder()),
+              std::tuple(expected, "Demo.pkg", dir.file("Demo")));
     EXPECT_EQ(document.currentLanguage(), 1u);
     EXPECT_EQ(listener.events, "created ") << "no events while the new file is written";
     ASSERT_EQ(recent.size(), 1u);
-    EXPECT_EQ(recent[0].path, fromHostPath(expected));
-    EXPECT_EQ(recent[0].typeName, u"Application");
+    EXPECT_EQ(std::tie(recent[0].path, recent[0].typeName),
+              std::tuple(fromHostPath(expected), u"Application"));
     EXPECT_EQ(settings.lastPackageTarget, 4u);
 
     std::unique_ptr<Package> onDisk;
     ASSERT_EQ(LoadPackage(expected, onDisk), 0);
     EXPECT_EQ(onDisk->uid, 0x80000000u);
     EXPECT_EQ(onDisk->names, (LocalizedText{u"", u"Demo"}));
-    EXPECT_EQ(onDisk->output.outputName, u"Demo.sis");
-    EXPECT_EQ(onDisk->output.outputFolder, fromHostPath(dir.file("Demo")));
+    EXPECT_EQ(std::tie(onDisk->output.outputName, onDisk->output.outputFolder),
+              std::tuple(u"Demo.sis", fromHostPath(dir.file("Demo"))));
     ASSERT_EQ(onDisk->deviceDependencies.size(), 1u);
     EXPECT_EQ(onDisk->deviceDependencies[0]->uid, 0x1028315fu);
     EXPECT_EQ(onDisk->deviceDependencies[0]->names,
@@ -87,6 +79,12 @@ TEST_F(PackageDocumentTest, CreateWithDirectoryLaysOutFolderOutputAndRecentEntry
 
     // The same request again is refused before anything is touched.
     EXPECT_EQ(CheckNewPackage(request), messages::kPackageExists);
+    // The generic device (0) needs no dependency.
+    document.close();
+    ASSERT_EQ(document.create({u"Generic", {}, {1}, 0, dir.path().string()}), 0);
+    ASSERT_EQ(LoadPackage(dir.file("Generic.pkg"), onDisk), 0);
+    EXPECT_TRUE(onDisk->deviceDependencies.empty());
+    EXPECT_EQ(settings.lastPackageTarget, 0u);
 }
 
 TEST_F(PackageDocumentTest, NewPackageChecks) {
@@ -104,13 +102,13 @@ TEST_F(PackageDocumentTest, NewPackageChecks) {
 }
 
 TEST_F(PackageDocumentTest, OpenFillsOutputDefaultsAndFallsBackToFirstLanguage) {
-    std::string path = writePackage("My.App.pkg", "&FR,GE\n#{\"a\",\"b\"},(0x1),1,0,0\n");
+    std::string path = dir.write("My.App.pkg", "&FR,GE\n#{\"a\",\"b\"},(0x1),1,0,0\n");
     settings.defaultLanguage = 1; // English, which the package lacks
     ASSERT_EQ(document.open(path, true), 0);
-    EXPECT_EQ(document.package()->output.outputName, u"My.App.sis");
-    EXPECT_EQ(document.package()->output.outputFolder, fromHostPath(dir.path().string()));
-    EXPECT_EQ(document.currentLanguage(), 0u);
-    EXPECT_EQ(recent.size(), 1u);
+    const OutputSettings& output = document.package()->output;
+    EXPECT_EQ(std::tie(output.outputName, output.outputFolder),
+              std::tuple(u"My.App.sis", fromHostPath(dir.path().string())));
+    EXPECT_EQ(std::tuple(document.currentLanguage(), recent.size()), std::tuple(0u, 1u));
 
     settings.defaultLanguage = 3; // German: second in the package
     ASSERT_EQ(document.open(path, false), 0);
@@ -119,11 +117,11 @@ TEST_F(PackageDocumentTest, OpenFillsOutputDefaultsAndFallsBackToFirstLanguage) 
 
     EXPECT_EQ(document.open(dir.file("missing.pkg"), true), err::kNotFound);
     EXPECT_FALSE(document.isOpen()) << "a failed open leaves no package open";
-    EXPECT_EQ(document.open(writePackage("bad.pkg", "&XX\n"), true), err::kCorruptPackage);
+    EXPECT_EQ(document.open(dir.write("bad.pkg", "&XX\n"), true), err::kCorruptPackage);
 }
 
 TEST_F(PackageDocumentTest, FailedSaveKeepsPackageAndFile) {
-    std::string path = writePackage("a.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n");
+    std::string path = dir.write("a.pkg", kMinimal);
     ASSERT_EQ(document.open(path, true), 0);
     std::string before = test::ReadBytes(path);
     document.package()->names[0] = u"say \"hi\"";
@@ -141,7 +139,7 @@ TEST_F(PackageDocumentTest, FailedSaveKeepsPackageAndFile) {
 }
 
 TEST_F(PackageDocumentTest, SaveRefreshesTheRecentTypeAndClearsModified) {
-    std::string path = writePackage("a.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n");
+    std::string path = dir.write("a.pkg", kMinimal);
     ASSERT_EQ(document.open(path, true), 0);
     document.setModified();
     document.package()->type = PackageType::PreinstalledAddOn;
@@ -156,7 +154,7 @@ TEST_F(PackageDocumentTest, CloseAlwaysAsks) {
     EXPECT_TRUE(document.closeWithQuestion(prompt)) << "nothing open, nothing asked";
     EXPECT_TRUE(prompt.asked.empty());
 
-    std::string path = writePackage("a.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n");
+    std::string path = dir.write("a.pkg", kMinimal);
     ASSERT_EQ(document.open(path, false), 0);
     std::string before = test::ReadBytes(path);
     prompt.answer = PromptAnswer::Cancel;
@@ -178,8 +176,8 @@ TEST_F(PackageDocumentTest, CloseAlwaysAsks) {
 }
 
 TEST_F(PackageDocumentTest, OpenRecentRefreshesAndMissingFilesAreReported) {
-    std::string a = writePackage("a.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n");
-    std::string b = writePackage("b.pkg", "&EN\n#{\"b\"},(0x2),1,0,0\n");
+    std::string a = dir.write("a.pkg", kMinimal);
+    std::string b = dir.write("b.pkg", "&EN\n#{\"b\"},(0x2),1,0,0\n");
     recent.add(fromHostPath(dir.file("gone.pkg")), u"Application", 1);
     recent.add(fromHostPath(a.substr(0, a.size() - 4)), u"Application", 2); // no extension
     recent.add(fromHostPath(b), u"Application", 3);
@@ -194,9 +192,10 @@ TEST_F(PackageDocumentTest, OpenRecentRefreshesAndMissingFilesAreReported) {
 }
 
 TEST_F(PackageDocumentTest, ExportResolvesPathsAndReportsBadTargets) {
-    std::string path = writePackage(
-        "p.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n\"gfx\\i.mbm\"-\"!:\\r\\i.mbm\"\n"
-                 "\"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\x.exe\"-\"!:\\sys\\bin\\x.exe\"\n");
+    std::string path =
+        dir.write("p.pkg", "&EN\n#{\"a\"},(0x1),1,0,0\n\"gfx\\i.mbm\"-\"!:\\r\\i.mbm\"\n"
+                           "\"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\x.exe\"-\"!:"
+                           "\\sys\\bin\\x.exe\"\n");
     ASSERT_EQ(document.open(path, false), 0);
     SdkInfo sdk{u"n", u"S", u"/opt/sdk", false};
     std::string out = dir.file("out.pkg");

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
+#include <tuple>
 
 namespace tb::test {
 namespace {
@@ -23,38 +23,33 @@ protected:
     StartupTest() { boxes.defaultAnswer = ui::MessageAnswer::No; }
 
     std::string packageFile(const std::string& name) {
-        std::filesystem::copy_file(TB_TEST_DATA_DIR "/pkg/handwritten_utf8.pkg", dir.file(name));
-        return dir.file(name);
+        return dir.copy(TB_TEST_DATA_DIR "/pkg/handwritten_utf8.pkg", name);
     }
 
-    // Runs the program; inspect sees the window once the loop runs and then closes it.
-    int run(const std::vector<std::string>& arguments, size_t sdkCount,
-            const std::function<void(MainWindow&)>& inspect = {}) {
+    // Runs the program, notes how its window looked once the loop ran and closes it.
+    int run(const std::vector<std::string>& arguments, size_t sdkCount) {
         SdkList sdks(sdkCount, SdkInfo{u"S60", u"S60_5th", u"/sdk", true});
         QTimer::singleShot(0, [&] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* window = qobject_cast<MainWindow*>(widget);
                     window && window->isVisible()) {
-                    if (inspect)
-                        inspect(*window);
+                    seen = {window->mode(), window->windowTitle(), window->isMaximized()};
                     window->close();
                 }
         });
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        guard.start(10000);
+        QObject guard; // ends a run nobody closes
+        QTimer::singleShot(10000, &guard, [] { QCoreApplication::exit(99); });
         return RunTinderbridge(arguments, StartupOptions{paths, sdks});
     }
 
+    std::tuple<MainWindowMode, QString, bool> seen; // mode, title, maximised
     TempDir dir;
     SettingsPaths paths{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
     RecordingMessageBoxes boxes;
 };
 
 TEST_F(StartupTest, WithoutSdkSaysSoAndEndsWithZeroWithoutOpeningThePackage) {
-    std::string package = packageFile("Demo.pkg");
-    EXPECT_EQ(run({package}, 0), 0);
+    EXPECT_EQ(run({packageFile("Demo.pkg")}, 0), 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kNoSdk));
     EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Warning);
@@ -65,17 +60,9 @@ TEST_F(StartupTest, WithoutSdkSaysSoAndEndsWithZeroWithoutOpeningThePackage) {
 
 TEST_F(StartupTest, OpensOnlyTheFirstArgumentAndSavesSettingsAtExit) {
     std::string first = packageFile("First.pkg");
-    std::string second = packageFile("Second.pkg");
-    MainWindowMode mode{};
-    QString title;
-    EXPECT_EQ(run({first, second}, 1,
-                  [&](MainWindow& window) {
-                      mode = window.mode();
-                      title = window.windowTitle();
-                  }),
-              0);
-    EXPECT_EQ(mode, MainWindowMode::Editing);
-    EXPECT_EQ(title, "First.pkg - Orchardly Tinderbridge 1.0");
+    EXPECT_EQ(run({first, packageFile("Second.pkg")}, 1), 0);
+    EXPECT_EQ(seen,
+              std::tuple(MainWindowMode::Editing, "First.pkg - Orchardly Tinderbridge 1.0", false));
     ASSERT_EQ(boxes.shown.size(), 1u); // the close question only
     EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kSaveChanges));
     AppSettings saved(paths);
@@ -84,29 +71,21 @@ TEST_F(StartupTest, OpensOnlyTheFirstArgumentAndSavesSettingsAtExit) {
 }
 
 TEST_F(StartupTest, StartupActionChoosesWelcomePageOrEmptyWindowAndMaximisedIsKept) {
-    MainWindowMode mode{};
-    bool maximised = false;
-    auto look = [&](MainWindow& window) {
-        mode = window.mode();
-        maximised = window.isMaximized();
-    };
-    EXPECT_EQ(run({}, 1, look), 0); // first start: StartupAction 1
-    EXPECT_EQ(mode, MainWindowMode::Welcome);
+    EXPECT_EQ(run({}, 1), 0); // first start: StartupAction 1
+    EXPECT_EQ(std::get<0>(seen), MainWindowMode::Welcome);
 
     AppSettings settings(paths);
     settings.startupAction = 0;
     settings.windowMaximized = true;
     ASSERT_TRUE(settings.save());
-    EXPECT_EQ(run({}, 1, look), 0);
-    EXPECT_EQ(mode, MainWindowMode::Empty);
-    EXPECT_TRUE(maximised);
+    EXPECT_EQ(run({}, 1), 0);
+    EXPECT_EQ(seen, std::tuple(MainWindowMode::Empty, "Orchardly Tinderbridge 1.0", true));
     EXPECT_TRUE(AppSettings(paths).windowMaximized);
 }
 
 TEST_F(StartupTest, AnUnreadableArgumentLeavesTheEmptyWindow) {
-    MainWindowMode mode{};
-    EXPECT_EQ(run({dir.file("missing.pkg")}, 1, [&](MainWindow& w) { mode = w.mode(); }), 0);
-    EXPECT_EQ(mode, MainWindowMode::Empty);
+    EXPECT_EQ(run({dir.file("missing.pkg")}, 1), 0);
+    EXPECT_EQ(std::get<0>(seen), MainWindowMode::Empty);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::OpenMessage(err::kNotFound)));
 }

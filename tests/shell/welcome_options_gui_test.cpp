@@ -3,6 +3,7 @@
 #include "shell/app_settings.h"
 #include "shell/application.h"
 #include "shell/options_dialog.h"
+#include "support/gui_doubles.h"
 #include "support/temp_dir.h"
 #include "ui/command_registry.h"
 #include "ui/dont_show_again.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -24,14 +24,6 @@
 namespace tb {
 namespace {
 
-struct CommandLog : ui::CommandHandler {
-    std::vector<int> ids;
-    bool handleCommand(int id) override {
-        ids.push_back(id);
-        return true;
-    }
-};
-
 class WelcomeOptionsTest : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -40,7 +32,7 @@ protected:
     ui::GuiBuildEvents events;
     Application app{settings, events, SdkList{}};
     ui::CommandRegistry commands;
-    CommandLog log;
+    test::CommandLog log;
 
     void SetUp() override { commands.addHandler(&log); }
 };
@@ -79,8 +71,6 @@ TEST_F(WelcomeOptionsTest, WelcomeLinksAndRecentEntriesPostCommandsAndStartupAct
     EXPECT_EQ(second->text(0), "/home/me/P1.pkg");
     EXPECT_EQ(second->text(1), ui::ToQString(FormatShortDate(DateTime::fromStamp(stamp + day))));
     EXPECT_EQ(second->textAlignment(1) & Qt::AlignRight, Qt::AlignRight);
-    EXPECT_EQ(recent->header()->sectionSize(1),
-              recent->fontMetrics().horizontalAdvance("yyyy-mm-dd----"));
 
     log.ids.clear();
     Click(recent->viewport(), recent->visualItemRect(second).center());
@@ -97,10 +87,13 @@ TEST_F(WelcomeOptionsTest, WelcomeLinksAndRecentEntriesPostCommandsAndStartupAct
 }
 
 TEST_F(WelcomeOptionsTest, OptionsWriteOnOkOnlyAndSurviveARestart) {
-    settings.defaultLanguage = 2;
-    settings.showLanguageChangesConfirmation = true;
-    settings.startupAction = 1;
-    settings.showBuildCompleteDialog = true;
+    settings.defaultLanguage = 2, settings.startupAction = 1;
+    settings.showLanguageChangesConfirmation = settings.showBuildCompleteDialog = true;
+    // The four options as stored.
+    auto stored = [](const AppSettings& s) {
+        return std::tuple(s.defaultLanguage, s.showLanguageChangesConfirmation, s.startupAction,
+                          s.showBuildCompleteDialog);
+    };
     auto change = [](OptionsDialog& dialog) {
         dialog.languageCombo()->setCurrentIndex(dialog.languageCombo()->findText("Welsh"));
         dialog.confirmLanguagesBox()->setChecked(false);
@@ -117,21 +110,15 @@ TEST_F(WelcomeOptionsTest, OptionsWriteOnOkOnlyAndSurviveARestart) {
         change(dialog);
         dialog.reject();
     }
-    EXPECT_EQ(settings.defaultLanguage, 2u);
-    EXPECT_TRUE(settings.showLanguageChangesConfirmation);
-    EXPECT_EQ(settings.startupAction, 1u);
-    EXPECT_TRUE(settings.showBuildCompleteDialog);
+    EXPECT_EQ(stored(settings), std::tuple(2u, true, 1u, true));
 
     OptionsDialog dialog(nullptr, settings);
     change(dialog);
     dialog.okButton()->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ASSERT_TRUE(settings.save());
-    AppSettings restarted(settingsFile, dir.file("machine.conf"), dir.file("bin"));
-    EXPECT_EQ(restarted.defaultLanguage, 97u);
-    EXPECT_FALSE(restarted.showLanguageChangesConfirmation);
-    EXPECT_EQ(restarted.startupAction, 0u);
-    EXPECT_FALSE(restarted.showBuildCompleteDialog);
+    EXPECT_EQ(stored(AppSettings(settingsFile, dir.file("machine.conf"), dir.file("bin"))),
+              std::tuple(97u, false, 0u, false));
 
     settings.defaultLanguage = 86; // reserved: nothing chosen, written back as 0
     OptionsDialog none(nullptr, settings);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace tb::test {
 
@@ -40,6 +44,19 @@ public:
         std::ofstream(p, std::ios::binary) << bytes;
         return p.string();
     }
+    // Copies the file from to name and returns the full path.
+    std::string copy(const std::string& from, const std::string& name) const {
+        std::filesystem::copy_file(from, path_ / name);
+        return file(name);
+    }
+    // The names in the folder, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
 private:
     std::filesystem::path path_;
@@ -50,13 +67,31 @@ inline std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Sets an environment variable for the lifetime of the object.
+// Runs write() under a file size limit of bytes, so that it fails halfway even for root.
+template <class Write> auto WithFileSizeLimit(rlim_t bytes, Write write) {
+    auto* handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto result = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    return result;
+}
+
+// Sets (or, given null, removes) an environment variable for the lifetime of the object.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
+    ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name))
             old_ = old, hadOld_ = true;
-        setenv(name, value.c_str(), 1);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     }
     ~ScopedEnv() {
         if (hadOld_)

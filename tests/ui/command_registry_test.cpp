@@ -1,3 +1,4 @@
+#include "support/gui_doubles.h"
 #include "ui/command_registry.h"
 #include "ui/item_views.h"
 #include "ui/message_box.h"
@@ -13,38 +14,29 @@
 namespace tb::ui {
 namespace {
 
-struct Handler : CommandHandler {
-    std::vector<int>* calls;
-    int takes;
-    Handler(std::vector<int>* c, int t) : calls(c), takes(t) {}
-    bool handleCommand(int id) override {
-        calls->push_back(id);
-        return id == takes;
-    }
-};
+using Ids = std::vector<int>;
 
 TEST(CommandRegistryTest, HandlersInOrderUntilOneTakesIt) {
     CommandRegistry registry;
-    std::vector<int> calls;
-    Handler first(&calls, cmd::kSave), second(&calls, cmd::kBuild);
+    test::CommandLog first{cmd::kSave}, second{cmd::kBuild};
     registry.addHandler(&first);
     registry.addHandler(&second);
     EXPECT_TRUE(registry.execute(cmd::kSave));
-    EXPECT_EQ(calls.size(), 1u) << "the second handler is not asked";
+    EXPECT_TRUE(second.ids.empty()) << "the second handler is not asked";
     EXPECT_TRUE(registry.execute(cmd::kBuild));
-    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_EQ(std::pair(first.ids, second.ids),
+              std::pair(Ids{cmd::kSave, cmd::kBuild}, Ids{cmd::kBuild}));
     EXPECT_FALSE(registry.execute(cmd::kOpen));
 
     registry.setEnabled(cmd::kSave, false);
-    calls.clear();
+    first.ids.clear();
     EXPECT_FALSE(registry.execute(cmd::kSave));
-    EXPECT_TRUE(calls.empty()) << "a disabled command runs nothing";
+    EXPECT_TRUE(first.ids.empty()) << "a disabled command runs nothing";
 }
 
 TEST(CommandRegistryTest, ActionsShareStateAndPostRunsLater) {
     CommandRegistry registry;
-    std::vector<int> calls;
-    Handler handler(&calls, cmd::kNew);
+    test::CommandLog handler;
     registry.addHandler(&handler);
 
     QAction* action = registry.action(cmd::kNew);
@@ -53,12 +45,12 @@ TEST(CommandRegistryTest, ActionsShareStateAndPostRunsLater) {
     EXPECT_FALSE(action->isEnabled());
     registry.setEnabled(cmd::kNew, true);
     action->trigger();
-    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(handler.ids.size(), 1u);
 
     registry.post(cmd::kNew);
-    EXPECT_EQ(calls.size(), 1u) << "posted commands wait for the event loop";
+    EXPECT_EQ(handler.ids.size(), 1u) << "posted commands wait for the event loop";
     QApplication::processEvents();
-    EXPECT_EQ(calls.size(), 2u);
+    EXPECT_EQ(handler.ids, (Ids{cmd::kNew, cmd::kNew}));
     EXPECT_FALSE(registry.isEnabled(cmd::kLast + 1));
 }
 

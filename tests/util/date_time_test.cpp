@@ -31,42 +31,31 @@ TEST(DateTimeTest, FormatShortDate) {
 }
 
 TEST(DateTimeTest, StampsAndFields) {
-    EXPECT_EQ(DateTime::fromFields(1601, 1, 1).stamp, 0u);
-    EXPECT_EQ(DateTime::fromFields(1601, 1, 1).dayOfWeek, 1u); // a Monday
-    // 1970-01-01 (a Thursday) as a file time.
-    const DateTime epoch = DateTime::fromFields(1970, 1, 1);
-    EXPECT_EQ(epoch.stamp, 116444736000000000u);
-    EXPECT_EQ(epoch.dayOfWeek, 4u);
+    const DateTime start = DateTime::fromFields(1601, 1, 1); // a Monday
+    EXPECT_EQ(std::tuple(start.stamp, start.dayOfWeek), std::tuple(0u, 1u));
+    const DateTime epoch = DateTime::fromFields(1970, 1, 1); // a Thursday, as a file time
+    EXPECT_EQ(std::tuple(epoch.stamp, epoch.dayOfWeek), std::tuple(116444736000000000u, 4u));
     EXPECT_EQ(DateTime::fromFields(2010, 3, 5).dayOfWeek, 5u);
 
     const DateTime dt = DateTime::fromFields(2024, 2, 29, 23, 59, 58, 999);
-    const DateTime back = DateTime::fromStamp(dt.stamp);
-    EXPECT_EQ(back.year, 2024);
-    EXPECT_EQ(back.month, 2);
-    EXPECT_EQ(back.day, 29);
-    EXPECT_EQ(back.hour, 23);
-    EXPECT_EQ(back.minute, 59);
-    EXPECT_EQ(back.second, 58);
-    EXPECT_EQ(back.millisecond, 999);
-    EXPECT_EQ(back.dayOfWeek, 4u);
-    EXPECT_EQ(back.stamp, dt.stamp);
+    const DateTime b = DateTime::fromStamp(dt.stamp);
+    EXPECT_EQ(std::tuple(b.year, b.month, b.day, b.hour, b.minute, b.second, b.millisecond),
+              std::tuple(2024, 2, 29, 23, 59, 58, 999));
+    EXPECT_EQ(b.dayOfWeek, 4u);
+    EXPECT_EQ(b.stamp, dt.stamp);
 
     const DateTime carried = DateTime::fromFields(2023, 2, 29);
-    EXPECT_EQ(carried.month, 3);
-    EXPECT_EQ(carried.day, 1);
+    EXPECT_EQ(std::tuple(carried.month, carried.day), std::tuple(3, 1));
     EXPECT_EQ(DateTime::fromFields(9999, 12, 31).year, 9999);
     EXPECT_LT(DateTime::fromFields(65535, 12, 31).stamp, UINT64_MAX);
 }
 
 TEST(DateTimeTest, LocaleValues) {
     const DateTime now = DateTime::now();
-    EXPECT_GE(now.year, 2020);
-    EXPECT_EQ(DateTime::fromStamp(now.stamp).day, now.day);
+    EXPECT_TRUE(now.year >= 2020 && DateTime::fromStamp(now.stamp).day == now.day);
     const WideText pattern = LocaleShortDatePattern();
-    EXPECT_NE(pattern.find(u'd'), WideText::npos);
-    EXPECT_EQ(pattern.find(u'E'), WideText::npos);
-    EXPECT_FALSE(LocaleDateNames().longMonths[11].empty());
-    EXPECT_FALSE(FormatShortDate(now).empty());
+    EXPECT_TRUE(pattern.find(u'd') != WideText::npos && pattern.find(u'E') == WideText::npos);
+    EXPECT_FALSE(LocaleDateNames().longMonths[11].empty() || FormatShortDate(now).empty());
 }
 
 } // namespace

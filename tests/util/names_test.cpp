@@ -15,14 +15,10 @@ TEST(NamesTest, IsValidName) {
 }
 
 TEST(NamesTest, IsValidMimeType) {
-    EXPECT_TRUE(IsValidMimeType(u"text/plain"));
-    EXPECT_TRUE(IsValidMimeType(u"ab/c"));
-    EXPECT_TRUE(IsValidMimeType(u"a/b/")); // only the first '/' counts
-    EXPECT_FALSE(IsValidMimeType(u"a/b")); // 3 characters
-    EXPECT_FALSE(IsValidMimeType(u"/abc"));
-    EXPECT_FALSE(IsValidMimeType(u"abc/"));
-    EXPECT_FALSE(IsValidMimeType(u"abcd"));
-    EXPECT_FALSE(IsValidMimeType(u"text/\"x\""));
+    for (auto good : {u"text/plain", u"ab/c", u"a/b/"}) // only the first '/' counts
+        EXPECT_TRUE(IsValidMimeType(good));
+    for (auto bad : {u"a/b", u"/abc", u"abc/", u"abcd", u"text/\"x\""}) // a/b: 3 characters
+        EXPECT_FALSE(IsValidMimeType(bad));
 }
 
 } // namespace

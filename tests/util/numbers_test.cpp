@@ -1,4 +1,5 @@
 #include "util/numbers.h"
+#include "util/text_convert.h"
 
 #include <gtest/gtest.h>
 
@@ -15,51 +16,32 @@ TEST(NumbersTest, NumberToText) {
     EXPECT_EQ(stampToText(18446744073709551614u), u"18446744073709551614");
 }
 
-TEST(NumbersTest, ParseUnsignedIsStrict) {
-    uint32_t v = 7;
-    EXPECT_TRUE(parseUnsigned(u"4294967295", 10, v));
-    EXPECT_EQ(v, 4294967295u);
-    EXPECT_TRUE(parseUnsigned(u"fFfFfFfF", 16, v));
-    for (auto bad : {u"4294967296", u"", u"12a", u" 1", u"+1", u"-1", u"0x10", u"100000000"}) {
-        uint32_t w = 7;
-        EXPECT_FALSE(parseUnsigned(bad, bad == std::u16string_view(u"100000000") ? 16 : 10, w))
-            << std::string(bad, bad + std::char_traits<char16_t>::length(bad));
-        EXPECT_EQ(w, 7u);
-    }
-}
+TEST(NumbersTest, ParsersAreStrictAtTheEdges) {
+    uint32_t u = 7;
+    EXPECT_TRUE(parseUnsigned(u"4294967295", 10, u) && u == 4294967295u);
+    EXPECT_TRUE(parseUnsigned(u"fFfFfFfF", 16, u) && u == 0xFFFFFFFFu);
+    u = 7; // refused texts leave the value alone
+    for (auto bad : {u"4294967296", u"", u"12a", u" 1", u"+1", u"-1", u"0x10"})
+        EXPECT_FALSE(parseUnsigned(bad, 10, u)) << wideToUtf8(bad);
+    EXPECT_FALSE(parseUnsigned(u"100000000", 16, u));
+    EXPECT_EQ(u, 7u);
 
-TEST(NumbersTest, ParseSigned) {
-    int32_t v = 0;
-    EXPECT_TRUE(parseSigned(u"-2147483648", 10, v));
-    EXPECT_EQ(v, INT32_MIN);
-    EXPECT_TRUE(parseSigned(u"2147483647", 10, v));
-    EXPECT_EQ(v, INT32_MAX);
-    EXPECT_TRUE(parseSigned(u"-ff", 16, v));
-    EXPECT_EQ(v, -255);
-    EXPECT_FALSE(parseSigned(u"2147483648", 10, v));
-    EXPECT_FALSE(parseSigned(u"-2147483649", 10, v));
-    EXPECT_FALSE(parseSigned(u"-", 10, v));
-    EXPECT_FALSE(parseSigned(u"+5", 10, v));
-    EXPECT_FALSE(parseSigned(u"--5", 10, v));
-}
+    int32_t i = 0;
+    EXPECT_TRUE(parseSigned(u"-2147483648", 10, i) && i == INT32_MIN);
+    EXPECT_TRUE(parseSigned(u"2147483647", 10, i) && i == INT32_MAX);
+    EXPECT_TRUE(parseSigned(u"-ff", 16, i) && i == -255);
+    for (auto bad : {u"2147483648", u"-2147483649", u"-", u"+5", u"--5"})
+        EXPECT_FALSE(parseSigned(bad, 10, i)) << wideToUtf8(bad);
 
-TEST(NumbersTest, ParseUidAndStamp) {
-    uint32_t uid = 0;
-    EXPECT_TRUE(parseUid(u"0X1000abCD", uid));
-    EXPECT_EQ(uid, 0x1000ABCDu);
-    EXPECT_TRUE(parseUid(u"4096", uid));
-    EXPECT_EQ(uid, 4096u);
-    EXPECT_FALSE(parseUid(u"0x", uid));
-    EXPECT_FALSE(parseUid(u"0x100000000", uid));
-    EXPECT_FALSE(parseUid(u"1000abcd", uid));
+    EXPECT_TRUE(parseUid(u"0X1000abCD", u) && u == 0x1000ABCDu);
+    EXPECT_TRUE(parseUid(u"4096", u) && u == 4096u);
+    for (auto bad : {u"0x", u"0x100000000", u"1000abcd"})
+        EXPECT_FALSE(parseUid(bad, u)) << wideToUtf8(bad);
 
     uint64_t stamp = 0;
-    EXPECT_TRUE(parseStamp(u"18446744073709551614", stamp));
-    EXPECT_EQ(stamp, 18446744073709551614u);
-    EXPECT_FALSE(parseStamp(u"18446744073709551615", stamp)); // all ones
-    EXPECT_FALSE(parseStamp(u"18446744073709551616", stamp));
-    EXPECT_FALSE(parseStamp(u"12 ", stamp));
-    EXPECT_FALSE(parseStamp(u"", stamp));
+    EXPECT_TRUE(parseStamp(u"18446744073709551614", stamp) && stamp == 18446744073709551614u);
+    for (auto bad : {u"18446744073709551615", u"18446744073709551616", u"12 ", u""}) // all ones too
+        EXPECT_FALSE(parseStamp(bad, stamp)) << wideToUtf8(bad);
 }
 
 } // namespace

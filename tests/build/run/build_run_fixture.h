@@ -3,6 +3,7 @@
 #include "build/build_controller.h"
 #include "build/build_event_queue.h"
 #include "model/package.h"
+#include "support/log_lines.h"
 #include "support/temp_dir.h"
 #include "util/path.h"
 #include "util/text_convert.h"
@@ -54,14 +55,11 @@ class BuildRunTest : public ::testing::Test {
 protected:
     BuildRunTest() {
         controller.addListener(&recorder);
-        package = CreatePackage({1});
         package->uid = 0xA0001234;
         package->names[0] = u"App";
-        package->vendors[0] = u"Vendor";
-        package->globalVendor = u"Vendor";
+        package->vendors[0] = package->globalVendor = u"Vendor";
         std::filesystem::create_directories(dir.path() / "out");
-        package->output.outputFolder = fromHostPath(dir.file("out"));
-        package->output.outputName = u"App.sis";
+        package->output = {false, fromHostPath(dir.file("out")), u"App.sis"};
         dir.write("data/a.txt", "a");
         dir.write("data/b.txt", "b");
         addFile(u".\\data\\a.txt");
@@ -85,16 +83,10 @@ protected:
     }
 
     std::string log() const { return wideToUtf8(controller.log().read()); }
-    std::vector<std::string> lines() const {
-        std::vector<std::string> out;
-        const std::string text = log();
-        for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
-             start = end + 2)
-            out.push_back(text.substr(start, end - start));
-        return out;
-    }
+    Lines lines() const { return LogLines(controller.log()); }
+    // The last count lines, each followed by '|'.
     std::string lastLines(size_t count) const {
-        const std::vector<std::string> all = lines();
+        const Lines all = lines();
         std::string out;
         for (size_t i = all.size() - std::min(count, all.size()); i < all.size(); ++i)
             out += all[i] + "|";
@@ -112,7 +104,7 @@ protected:
     EventRecorder recorder;
     BuildConfiguration configuration{
         SdkList{{u"Test SDK", u"TestSDK", fromHostPath(TB_TEST_SDK_DIR), true}}};
-    std::unique_ptr<Package> package;
+    std::unique_ptr<Package> package = CreatePackage({1});
 };
 
 } // namespace tb::test

@@ -1,4 +1,5 @@
 #include "build/helper_process.h"
+#include "build/output_decoder.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,37 @@ TEST(BuildHelper, ToolLinesGetCarriageReturnsAndFailuresLeaveNoFile) {
     EXPECT_NE(result.output.find(pkg + "(2) : processing header\r\n"), std::string::npos);
     EXPECT_NE(result.output.find(pkg + "(3) : error: file I/O fault.\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("a.sis")));
+}
+
+TEST(OutputDecoder, KeepsACharacterCutBetweenPieces) {
+    OutputDecoder decoder("UTF-8");
+    const std::string text = "caf\xC3\xA9 \xF0\x9F\x98\x80!"; // é and a four-byte emoji
+    WideText out;
+    for (char c : text)
+        out += decoder.decode(std::string_view(&c, 1));
+    out += decoder.finish();
+    EXPECT_EQ(out, u"caf\u00E9 \U0001F600!");
+
+    // A cut sequence at the very end becomes one replacement character.
+    EXPECT_EQ(decoder.decode("a\xC3"), u"a");
+    EXPECT_EQ(decoder.finish(), u"\uFFFD");
+}
+
+TEST(HelperProcess, MissingProgramAndExitStatus) {
+    HelperProcess missing;
+    EXPECT_EQ(missing.start("/nonexistent/TBBuildHelper", {}), err::kNotFound);
+
+    HelperProcess shell;
+    ASSERT_EQ(shell.start("/bin/sh", {"-c", "echo \"$TB_X\" >&2; read x; kill -9 $$"},
+                          {"TB_X=from parent"}),
+              err::kOk);
+    shell.waitForExit();
+    std::string out;
+    while (shell.readAvailable(out) == HelperProcess::ReadResult::Open) {
+    }
+    EXPECT_EQ(out, "from parent\n"); // stderr on the pipe; stdin at its end at once
+    EXPECT_EQ(shell.exitStatus().kind, ProcessExit::Kind::Signalled);
+    EXPECT_FALSE(shell.exitStatus().succeeded());
 }
 
 } // namespace
