@@ -96,10 +96,7 @@ void BuildRun::post(BuildEventCode code, int32_t stage) {
 }
 
 WideText BuildRun::outputPath() const {
-    WideText path = package_.output.outputFolder;
-    if (path.empty() || (path.back() != u'/' && path.back() != u'\\'))
-        path.push_back(u'/');
-    return path + package_.output.outputName;
+    return BuiltFilePath(package_);
 }
 
 std::vector<std::string> BuildRun::helperArguments(const std::string& temporaryPackageFile) const {

@@ -17,7 +17,9 @@ std::unique_ptr<Package> CreatePackage(const std::vector<uint32_t>& languages) {
     }
 }
 
-void DestroyPackage(std::unique_ptr<Package>& package) { package.reset(); }
+void DestroyPackage(std::unique_ptr<Package>& package) {
+    package.reset();
+}
 
 namespace {
 
@@ -55,8 +57,8 @@ bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages) {
         // Position in the old list of each new language, matched by number; -1 for new ones.
         std::vector<std::ptrdiff_t> source(newLanguages.size(), -1);
         for (size_t i = 0; i < newLanguages.size(); ++i) {
-            auto found = std::find(package.languages.begin(), package.languages.end(),
-                                   newLanguages[i]);
+            auto found =
+                std::find(package.languages.begin(), package.languages.end(), newLanguages[i]);
             if (found != package.languages.end())
                 source[i] = found - package.languages.begin();
         }
@@ -80,6 +82,13 @@ bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages) {
     } catch (const std::bad_alloc&) {
         return false;
     }
+}
+
+WideText BuiltFilePath(const Package& package) {
+    WideText path = package.output.outputFolder;
+    if (path.empty() || (path.back() != u'/' && path.back() != u'\\'))
+        path.push_back(u'/');
+    return path + package.output.outputName;
 }
 
 std::unique_ptr<Dependency> CreateDependency(size_t languageCount) {

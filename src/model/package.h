@@ -19,9 +19,9 @@ enum class PackageType : int32_t {
 
 struct PackageLogo {
     bool present = false;
-    WideText source;   // file on the PC
+    WideText source; // file on the PC
     WideText mimeType;
-    WideText target;   // path on the device, without drive
+    WideText target; // path on the device, without drive
     char16_t drive = u'C';
     bool overrideMime = false; // true: mimeType was typed by the user
 };
@@ -84,6 +84,10 @@ void DestroyPackage(std::unique_ptr<Package>& package);
 // at every depth of the item tree, follows its language number into the new order. Languages
 // new to the package get empty texts; dropped languages lose theirs.
 bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages);
+
+// Where a build of package writes its .sis: the output folder (a '/' added when it ends in no
+// separator) and the output name.
+WideText BuiltFilePath(const Package& package);
 
 std::unique_ptr<Dependency> CreateDependency(size_t languageCount);
 Dependency* AddDependency(DependencyList& list, std::unique_ptr<Dependency> dependency);

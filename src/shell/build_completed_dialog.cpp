@@ -21,13 +21,6 @@ QString CompletedText(const Package& package, const std::string& packageFileName
 
 } // namespace
 
-WideText BuiltFilePath(const Package& package) {
-    WideText path = package.output.outputFolder;
-    if (path.empty() || (path.back() != u'/' && path.back() != u'\\'))
-        path.push_back(u'/');
-    return path + package.output.outputName;
-}
-
 BuildCompletedDialog::BuildCompletedDialog(QWidget* owner, AppSettings& settings,
                                            const Package& package,
                                            const std::string& packageFileName)

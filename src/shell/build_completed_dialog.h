@@ -13,10 +13,6 @@ namespace ui {
 class DontShowAgainBox;
 }
 
-// Where a build puts the package: the output folder, a separator unless it ends with one, and
-// the output file name.
-WideText BuiltFilePath(const Package& package);
-
 // Tells where the package was built to, warns when it is not signed, and offers to open the
 // folder. "Don't show this again" changes showBuildCompleteDialog at once.
 class BuildCompletedDialog : public ui::OpenFolderDialog {

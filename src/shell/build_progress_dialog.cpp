@@ -1,6 +1,7 @@
 #include "shell/build_progress_dialog.h"
 
-#include "build/path_macros.h"
+#include "build/build_output_parser.h"
+#include "build/build_step_tracker.h"
 #include "model/install_item.h"
 #include "shell/application.h"
 #include "ui/message_box.h"
@@ -178,15 +179,8 @@ void BuildProgressDialog::itemProcessed(const InstallItem* item) {
 
 QString BuildProgressDialog::itemText(const InstallItem& item) const {
     auto adding = [this](const WideText& stored) {
-        const BuildConfiguration& configuration = app_.configuration;
-        WideText path = stored;
-        if (const SdkInfo* sdk = configuration.currentSdk()) {
-            WideText folder = fromHostPath(app_.document.folder());
-            if (folder.empty() || folder.back() != u'/')
-                folder.push_back(u'/');
-            path = ExpandSourcePath(stored, folder, *sdk, configuration.platform(),
-                                    configuration.target(), kHostPathStyle);
-        }
+        const WideText path = ExpandBuildPath(stored, PackageBaseFolder(app_.document.filePath()),
+                                              app_.configuration);
         return QStringLiteral("Adding ") + ui::ToQString(path) + QStringLiteral("...");
     };
     switch (item.kind) {
