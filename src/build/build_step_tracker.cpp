@@ -1,8 +1,8 @@
 #include "build/build_step_tracker.h"
 
-#include "build/build_validator.h"
 #include "build/path_macros.h"
 #include "build/sis_file.h"
+#include "model/tables.h"
 #include "util/numbers.h"
 #include "util/path.h"
 

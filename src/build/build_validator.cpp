@@ -27,12 +27,6 @@ bool isExistingFolder(std::u16string_view folder) {
 
 } // namespace
 
-WideText LanguageDisplayName(uint32_t language) {
-    if (std::optional<std::u16string_view> name = LanguageName(language))
-        return WideText(*name);
-    return numberToText(language, 10);
-}
-
 BuildValidator::BuildValidator(const Package& package, BuildOutputLog& log)
     : package_(package), log_(log) {}
 

@@ -35,7 +35,4 @@ private:
     uint32_t warnings_ = 0;
 };
 
-// English name of a language number, or the number itself for one the table does not know.
-WideText LanguageDisplayName(uint32_t language);
-
 } // namespace tb

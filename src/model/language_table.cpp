@@ -1,5 +1,6 @@
 #include "model/tables.h"
 
+#include "util/numbers.h"
 #include "util/text_convert.h"
 
 #include <array>
@@ -145,6 +146,12 @@ int32_t LanguageFromCode(std::u16string_view code) {
             return static_cast<int32_t>(number);
     }
     return -1;
+}
+
+WideText LanguageDisplayName(uint32_t number) {
+    if (std::optional<std::u16string_view> name = LanguageName(number))
+        return WideText(*name);
+    return numberToText(number, 10);
 }
 
 } // namespace tb

@@ -15,6 +15,8 @@ constexpr uint32_t kLastLanguage = 98;
 // outside 1..98.
 std::optional<std::u16string_view> LanguageCode(uint32_t number);
 std::optional<std::u16string_view> LanguageName(uint32_t number);
+// The name for messages: the English name, or the number itself for one the table lacks.
+WideText LanguageDisplayName(uint32_t number);
 // Number of the first language (in number order) whose code equals code ignoring case; -1.
 int32_t LanguageFromCode(std::u16string_view code);
 

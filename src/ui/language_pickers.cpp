@@ -21,8 +21,7 @@ const std::vector<uint32_t>& ChoosableLanguages() {
 }
 
 QString LanguageDisplayName(uint32_t number) {
-    auto name = LanguageName(number);
-    return name ? ToQString(*name) : QString();
+    return LanguageName(number) ? ToQString(tb::LanguageDisplayName(number)) : QString();
 }
 
 void FillLanguageCombo(QComboBox& combo, const std::vector<uint32_t>& languages,
