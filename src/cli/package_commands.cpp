@@ -14,8 +14,7 @@ bool load(const std::string& path, std::unique_ptr<Package>& package, std::ostre
     ErrorCode code = LoadPackage(path, package);
     if (code == err::kOk)
         return true;
-    PrintMessage(err, code == err::kCorruptPackage ? messages::kOpenCorrupt
-                                                   : messages::kOpenFailed);
+    PrintMessage(err, messages::OpenMessage(code));
     return false;
 }
 
@@ -28,9 +27,7 @@ int RunRewrite(const Arguments& args, std::ostream&, std::ostream& err) {
     ErrorCode code = WritePackage(*package, args.positionals[1]);
     if (code == err::kOk)
         return kExitOk;
-    PrintMessage(err, code == kErrorQuoteInText ? messages::kSaveQuoteInText
-                      : code == err::kNotFound  ? messages::kSaveNotFound
-                                                : messages::kSaveFailed);
+    PrintMessage(err, messages::SaveMessage(code));
     return kExitFailure;
 }
 
