@@ -16,7 +16,7 @@ WideText PackageBaseFolder(const std::string& packageFilePath) {
 BuildOutputParser::BuildOutputParser(const BuildConfiguration& configuration, BuildOutputLog& log,
                                      const std::string& packageFilePath, const Package& package)
     : stepTracker_(log, configuration, package, PackageBaseFolder(packageFilePath)),
-      errorFilter_(log, package, configuration, PackageBaseFolder(packageFilePath)) {}
+      errorFilter_(log, package, configuration, PackageBaseFolder(packageFilePath), stepTracker_) {}
 
 void BuildOutputParser::append(std::u16string_view text) {
     pending_.append(text);
@@ -43,6 +43,10 @@ bool BuildOutputParser::handleLines() {
         pending_.erase(0, lineStart);
     scanned_ = pending_.size();
     return true;
+}
+
+void BuildOutputParser::finish(bool succeeded) {
+    errorFilter_.finish(succeeded);
 }
 
 } // namespace tb

@@ -27,6 +27,8 @@ public:
     // Handles every complete line received so far; an unfinished line waits for the next
     // piece. Always true.
     bool handleLines();
+    // The helper has ended (after the last handleLines); succeeded is its verdict.
+    void finish(bool succeeded);
 
     BuildStepTracker& stepTracker() { return stepTracker_; }
 

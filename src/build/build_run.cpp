@@ -142,6 +142,7 @@ void BuildRun::run() {
     PrivateFolder temporaryFolder;
     std::string temporaryFile;
     if (!writeTemporaryPackage(temporaryFolder, temporaryFile)) {
+        log_.appendLine(u"\r\nBuild failed");
         post(BuildEventCode::Failed);
         return;
     }
@@ -150,6 +151,11 @@ void BuildRun::run() {
     std::vector<std::string> environment;
     if (!signals.folder().empty())
         environment.push_back(std::string(kBuildEventsVariable) + "=" + signals.folder());
+    // For makesis's own expansion of the macros, should any be left in a path.
+    if (const SdkInfo* sdk = configuration_.currentSdk())
+        environment.push_back("EPOCROOT=" + toHostPath(WithFinalSlash(sdk->epocRoot)));
+    environment.push_back("PLATFORM=" + wideToUtf8(BuildPlatformName(configuration_.platform())));
+    environment.push_back("TARGET=" + wideToUtf8(BuildTargetName(configuration_.target())));
     if (helper.start(helperPath_, helperArguments(temporaryFile), environment) != err::kOk) {
         log_.appendLine(u"Error, could not find 'TBBuildHelper'; your installation seems "
                         u"corrupt, please reinstall Tinderbridge and try again");
@@ -252,7 +258,9 @@ void BuildRun::watch(HelperProcess& helper, BuildSignalSet& signals) {
         bytes.clear();
         helper.readAvailable(bytes);
         handleOutput(decoder.decode(bytes) + decoder.finish() + u"\r\n");
-        if (helper.exitStatus().succeeded()) {
+        const bool succeeded = helper.exitStatus().succeeded();
+        parser_.finish(succeeded);
+        if (succeeded) {
             log_.appendLine(u"\r\nPackage was successfully built to '" + outputPath() + u"'");
             if (!package_.signing.signPackage)
                 log_.appendLine(u"Warning, the package is not signed; it must be signed by a "

@@ -29,6 +29,7 @@ enum class Step {
     EmbedFailure,
     FileAccess,
     UidMismatch,
+    OutputWrite,
 };
 
 struct Keyword {
@@ -36,10 +37,12 @@ struct Keyword {
     Step step;
 };
 
+// The Windows tool's texts, then the Linux build's (makesis 4.0).
 constexpr Keyword kKeywords[] = {
     {u"processing languages", Step::Languages},
     {u"processing header", Step::Header},
     {u"processing logo", Step::Logo},
+    {u"processing logo name", Step::Logo},
     {u"unknown line", Step::UnknownLine},
     {u"processing file", Step::File},
     {u"processing embedded package file", Step::EmbeddedPackage},
@@ -50,7 +53,16 @@ constexpr Keyword kKeywords[] = {
     {u"memory error.", Step::EmbedFailure},
     {u"file I/O fault.", Step::FileAccess},
     {u"different UID.", Step::UidMismatch},
+    {u"file not found", Step::FileAccess},
+    {u"UID in the embedded SIS file is not the same as the UID given in the package file.",
+     Step::UidMismatch},
+    {u"Bad SIS file to embed", Step::EmbedFailure},
+    {u"Can't write to output SIS file", Step::OutputWrite},
 };
+
+// The Linux makesis names an embedded file it cannot load on a line of its own.
+constexpr std::u16string_view kEmbedLoadFailure = u"Caught exception ";
+constexpr std::u16string_view kEmbedLoadFailureFile = u" in loading embedded SIS file ";
 
 // Where makesis goes after finishing item and everything below it: the next item of the same
 // list; at the end of an option's items the next option that has items (options without items
@@ -93,7 +105,27 @@ ErrorCode openForReading(const std::string& path) {
     return result;
 }
 
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
 } // namespace
+
+std::optional<MakesisLine> ParseMakesisLine(std::u16string_view line) {
+    for (size_t close = line.find(u") : "); close != std::u16string_view::npos;
+         close = line.find(u") : ", close + 1)) {
+        size_t open = close;
+        while (open > 0 && isDigit(line[open - 1]))
+            --open;
+        if (open == close || open == 0 || line[open - 1] != u'(' || close - open > 9)
+            continue;
+        long number = 0;
+        for (size_t i = open; i < close; ++i)
+            number = number * 10 + (line[i] - u'0');
+        return MakesisLine{number, line.substr(close + 4)};
+    }
+    return std::nullopt;
+}
 
 WideText WithFinalSlash(WideText baseFolder) {
     if (!baseFolder.empty() && baseFolder.back() != u'/')
@@ -125,6 +157,13 @@ void BuildStepTracker::removeItemReceiver(ItemReceiver* receiver) {
 }
 
 bool BuildStepTracker::handleLine(std::u16string_view line) {
+    if (line.starts_with(kEmbedLoadFailure)) {
+        if (const size_t at = line.find(kEmbedLoadFailureFile); at != std::u16string_view::npos) {
+            failedEmbed_ = WideText(line.substr(at + kEmbedLoadFailureFile.size()));
+            return true;
+        }
+    }
+    noteStep(line);
     const size_t colon = line.rfind(u':');
     // The keyword starts after the colon and the space that follows it.
     if (colon == std::u16string_view::npos || colon + 2 > line.size())
@@ -173,11 +212,41 @@ bool BuildStepTracker::handleLine(std::u16string_view line) {
     case Step::UidMismatch:
         explainUidMismatch();
         break;
+    case Step::OutputWrite:
+        explainOutputWrite();
+        break;
     }
     return true;
 }
 
+// Remembers what a makesis progress line was about, so that an error makesis reports for the
+// same line can name it. The item is filled in by the step that handles the line.
+void BuildStepTracker::noteStep(std::u16string_view line) {
+    constexpr std::u16string_view kProcessing = u"processing ";
+    const std::optional<MakesisLine> parsed = ParseMakesisLine(line);
+    if (!parsed || !parsed->message.starts_with(kProcessing))
+        return;
+    lastStep_ = {parsed->line, WideText(parsed->message.substr(kProcessing.size())), nullptr};
+}
+
+WideText BuildStepTracker::describe(const InstallItem* item) const {
+    if (const auto* file = itemAs<InstallFileItem>(item))
+        return expand(file->source);
+    if (const auto* embedded = itemAs<IncludePackageItem>(item))
+        return expand(embedded->path);
+    if (const auto* dialog = itemAs<ShowDialogItem>(item))
+        return dialog->name;
+    if (const auto* files = itemAs<InstallLanguageFileItem>(item))
+        return expand(textAt(files->sources, 0));
+    if (const auto* dialogs = itemAs<ShowLanguageDialogItem>(item))
+        return dialogs->name;
+    if (const auto* packages = itemAs<IncludeLanguagePackageItem>(item))
+        return numberToText(packages->uid, 16);
+    return {};
+}
+
 void BuildStepTracker::announce() {
+    lastStep_.item = current_;
     for (ItemReceiver* receiver : receivers_)
         receiver->itemReached(current_);
 }
@@ -254,6 +323,12 @@ void BuildStepTracker::ifStep() {
 }
 
 void BuildStepTracker::explainEmbedFailure() {
+    if (!failedEmbed_.empty()) {
+        if (std::optional<WideText> message = embedFailureFor(failedEmbed_)) {
+            log_.appendLine(*message);
+            return;
+        }
+    }
     if (const auto* embedded = itemAs<IncludePackageItem>(previous_))
         log_.appendLine(u"Error, failed to embed '" + expand(embedded->path) +
                         u"', the file is corrupt or it is not a SIS file");
@@ -261,6 +336,30 @@ void BuildStepTracker::explainEmbedFailure() {
         log_.appendLine(u"Error, failed to embed language dependent SIS file; the file is corrupt");
     else
         log_.appendLine(u"Error, failed to add file; the file is empty or it is corrupt");
+}
+
+// The message for the embedded file at this host path, found among the package's items.
+std::optional<WideText> BuildStepTracker::embedFailureFor(const WideText& path) const {
+    for (const InstallItem* item = package_.items.first; item;
+         item = NextInPreOrder(item, nullptr)) {
+        if (const auto* embedded = itemAs<IncludePackageItem>(item)) {
+            if (expand(embedded->path) == path)
+                return u"Error, failed to embed '" + path +
+                       u"', the file is corrupt or it is not a SIS file";
+        } else if (const auto* packages = itemAs<IncludeLanguagePackageItem>(item)) {
+            for (const WideText& source : packages->paths)
+                if (expand(source) == path)
+                    return WideText(u"Error, failed to embed language dependent SIS file; the "
+                                    u"file is corrupt");
+        }
+    }
+    return std::nullopt;
+}
+
+void BuildStepTracker::explainOutputWrite() {
+    log_.appendLine(u"Error, can not write the SIS file '" + BuiltFilePath(package_) +
+                    u"'; make sure that the output folder exists and that you have permission "
+                    u"to write to it");
 }
 
 void BuildStepTracker::explainFileAccess() {

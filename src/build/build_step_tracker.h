@@ -26,6 +26,22 @@ WideText ExpandBuildPath(std::u16string_view stored, std::u16string_view baseFol
 // baseFolder with a final '/' (empty stays empty).
 WideText WithFinalSlash(WideText baseFolder);
 
+// The last "<pkg>(<n>) : processing <what>" line makesis printed: the line number, makesis's
+// own name for what it read ("header", "file", ...) and the item it stands for, if any.
+struct MakesisStep {
+    long line = -1;
+    WideText what;
+    const InstallItem* item = nullptr;
+};
+
+// The line number and the message of a makesis line "<pkg>(<n>) : <message>"; none for
+// other lines.
+struct MakesisLine {
+    long line;
+    std::u16string_view message;
+};
+std::optional<MakesisLine> ParseMakesisLine(std::u16string_view line);
+
 // Follows makesis through the installation sequence. Each recognised line moves a cursor the
 // way makesis walks the package file written for the build, writes a progress line, or, for an
 // error line, explains what went wrong with the item makesis last finished.
@@ -46,6 +62,10 @@ public:
     // The item makesis is expected to report next, and the one it last finished.
     const InstallItem* current() const { return current_; }
     const InstallItem* previous() const { return previous_; }
+    const MakesisStep& lastStep() const { return lastStep_; }
+
+    // How the build names an item to the user: its expanded source or path, or its name.
+    WideText describe(const InstallItem* item) const;
 
 private:
     void fileStep();
@@ -59,6 +79,9 @@ private:
     void explainEmbedFailure();
     void explainFileAccess();
     void explainUidMismatch();
+    void explainOutputWrite();
+    void noteStep(std::u16string_view line);
+    std::optional<WideText> embedFailureFor(const WideText& path) const;
     std::optional<WideText> languageSourcesMessage(const LocalizedText& sources,
                                                    std::u16string_view missingText) const;
     std::optional<WideText> fileCheck(std::u16string_view storedPath) const;
@@ -70,6 +93,8 @@ private:
     WideText baseFolder_;
     const InstallItem* current_ = nullptr;
     const InstallItem* previous_ = nullptr;
+    MakesisStep lastStep_;
+    WideText failedEmbed_; // the embedded file makesis named when it could not load it
     std::vector<ItemReceiver*> receivers_;
 };
 

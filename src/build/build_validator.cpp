@@ -18,8 +18,6 @@ std::u16string_view textAt(const LocalizedText& texts, size_t index) {
 
 // The folder is a host path; a stored text may still end with a Windows separator.
 bool isExistingFolder(std::u16string_view folder) {
-    while (!folder.empty() && folder.back() == u'\\')
-        folder.remove_suffix(1);
     struct stat info {};
     return !folder.empty() && ::stat(toHostPath(folder).c_str(), &info) == 0 &&
            S_ISDIR(info.st_mode);
@@ -106,7 +104,7 @@ void BuildValidator::checkOutput() {
     const OutputSettings& output = package_.output;
     if (output.outputFolder.empty())
         fail(u"Error, no output directory specified");
-    else if (!isExistingFolder(output.outputFolder))
+    else if (!isExistingFolder(OutputFolderPath(output)))
         fail(u"Error, can not find the output directory '" + output.outputFolder + u"'");
 
     if (output.outputName.empty())

@@ -29,6 +29,17 @@ void replaceFirst(WideText& text, std::u16string_view what, std::u16string_view 
         text.replace(at, what.size(), with);
 }
 
+// Generated package files put the platform and target macros under absolute SDK paths too.
+WideText replacePlatformMacros(WideText path, BuildPlatform platform, BuildTarget target) {
+    for (const auto& [macro, name] : {std::pair{kPlatformMacro, BuildPlatformName(platform)},
+                                      std::pair{kTargetMacro, BuildTargetName(target)}}) {
+        for (size_t at = path.find(macro); at != WideText::npos;
+             at = path.find(macro, at + name.size()))
+            path.replace(at, macro.size(), name);
+    }
+    return path;
+}
+
 bool isWindowsDrivePath(std::u16string_view path) {
     return path.size() >= 3 && path[1] == u':' && path[2] == u'\\';
 }
@@ -65,17 +76,16 @@ WideText ExpandSourcePath(std::u16string_view storedPath, std::u16string_view ba
         if (rest.empty() || rest.front() != separator)
             rest.insert(rest.begin(), separator);
         replaceFirst(rest, u"Epoc32", u"epoc32");
-        replaceFirst(rest, kPlatformMacro, BuildPlatformName(platform));
-        replaceFirst(rest, kTargetMacro, BuildTargetName(target));
-        return result + rest;
+        return result + replacePlatformMacros(std::move(rest), platform, target);
     }
     if (isWindowsDrivePath(storedPath))
-        return WideText(storedPath);
+        return replacePlatformMacros(WideText(storedPath), platform, target);
     std::optional<WideText> combined =
         style == PathStyle::Windows
             ? combinePath(baseFolder, storedPath, style)
             : combinePath(baseFolder, withSeparators(storedPath, u'\\', separator), style);
-    return combined ? std::move(*combined) : WideText(storedPath);
+    return replacePlatformMacros(combined ? std::move(*combined) : WideText(storedPath), platform,
+                                 target);
 }
 
 std::optional<WideText> MacroizeSdkPath(std::u16string_view path, const SdkList& sdks,

@@ -31,19 +31,45 @@ struct Arguments {
     std::string passphrase; // never printed
 };
 
+// The tools run in the package file's folder, so every path they get must not depend on the
+// helper's own.
+std::string absolute(const std::string& path) {
+    if (path.empty() || path[0] == '/')
+        return path;
+    std::string folder(4096, '\0');
+    if (!::getcwd(folder.data(), folder.size()))
+        return path;
+    folder.resize(std::strlen(folder.c_str()));
+    return folder + (folder.back() == '/' ? "" : "/") + path;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// makesis takes every argument before the package file that starts with '-' or '/' for a
+// switch, so it gets the file by its bare name from inside its folder.
+std::string bareName(const std::string& path) {
+    std::string name = path.substr(path.rfind('/') + 1);
+    return name[0] == '-' ? "./" + name : name;
+}
+
 bool parseArguments(int argc, char** argv, Arguments& out) {
     if (argc != 4 && argc != 7 && argc != 8)
         return false;
     out.epocRoot = argv[1];
-    out.packageFile = argv[2];
-    out.outputFile = argv[3];
+    out.packageFile = absolute(argv[2]);
+    out.outputFile = absolute(argv[3]);
+    if (out.packageFile.empty() || out.packageFile.back() == '/' || out.outputFile.empty())
+        return false;
     if (argc == 4)
         return true;
     if (std::strcmp(argv[4], "-s") != 0)
         return false;
     out.sign = true;
-    out.certificate = argv[5];
-    out.privateKey = argv[6];
+    out.certificate = absolute(argv[5]);
+    out.privateKey = absolute(argv[6]);
     if (argc == 8)
         out.passphrase = argv[7];
     return true;
@@ -99,7 +125,7 @@ private:
 };
 
 std::string Build::findTool(const std::string& name) {
-    std::string path = tbhelper::FindTool(args_.epocRoot, name);
+    std::string path = absolute(tbhelper::FindTool(args_.epocRoot, name));
     if (path.empty())
         relay_.line("Error, can not find " + name + " in '" + args_.epocRoot +
                     "/epoc32/tools' or on the PATH");
@@ -117,7 +143,8 @@ int Build::run() {
     // An old file must not pass for the new one when makesis writes nothing.
     ::unlink(args_.outputFile.c_str());
     ToolResult result =
-        tbhelper::RunTool(makesis, {"-v", args_.packageFile, args_.outputFile}, cancel_, relay_);
+        tbhelper::RunTool(makesis, {"-v", bareName(args_.packageFile), args_.outputFile},
+                          folderOf(args_.packageFile), cancel_, relay_);
     if (!result.succeeded())
         return toolFailed("makesis", result);
     if (!isNonEmptyFile(args_.outputFile)) {
@@ -135,7 +162,7 @@ int Build::run() {
                                            args_.privateKey};
     if (!args_.passphrase.empty())
         signArguments.push_back(args_.passphrase);
-    result = tbhelper::RunTool(signsis, signArguments, cancel_, relay_);
+    result = tbhelper::RunTool(signsis, signArguments, {}, cancel_, relay_);
     if (!result.succeeded())
         return toolFailed("signsis", result);
     // Signing tools have been seen to end with 0 without writing anything.

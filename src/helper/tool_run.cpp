@@ -24,8 +24,9 @@ bool isExecutableFile(const std::string& path) {
 }
 
 // Child side of the fork: only async-signal-safe calls from here on.
-[[noreturn]] void execTool(const char* path, char* const* argv, int outputFd, pid_t parent) {
-    ::setpgid(0, 0);
+[[noreturn]] void execTool(const char* path, char* const* argv, const char* folder, int outputFd,
+                           pid_t parent) {
+    ::setsid();
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent)
         ::_exit(127);
@@ -36,6 +37,11 @@ bool isExecutableFile(const std::string& path) {
     }
     ::dup2(outputFd, STDOUT_FILENO);
     ::dup2(outputFd, STDERR_FILENO);
+    if (*folder && ::chdir(folder) != 0) {
+        static const char message[] = "Error, can not enter the temporary build folder\n";
+        [[maybe_unused]] ssize_t ignored = ::write(STDERR_FILENO, message, sizeof message - 1);
+        ::_exit(127);
+    }
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -64,8 +70,14 @@ bool reaped(pid_t pid, int& status) {
     return result != 0;
 }
 
+// The whole group, or the tool alone while it has not made its session yet.
+void signalTool(pid_t pid, int signal) {
+    if (::kill(-pid, signal) != 0)
+        ::kill(pid, signal);
+}
+
 void stopTool(pid_t pid) {
-    ::kill(-pid, SIGTERM);
+    signalTool(pid, SIGTERM);
     const auto deadline = std::chrono::steady_clock::now() + kToolStopGrace;
     int status = 0;
     while (std::chrono::steady_clock::now() < deadline) {
@@ -75,7 +87,7 @@ void stopTool(pid_t pid) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    ::kill(-pid, SIGKILL);
+    signalTool(pid, SIGKILL);
     while (!reaped(pid, status))
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
@@ -101,7 +113,8 @@ bool relayAvailable(int fd, OutputRelay& relay) {
 } // namespace
 
 ToolResult RunTool(const std::string& path, const std::vector<std::string>& arguments,
-                   const tb::BuildSignal& cancel, OutputRelay& relay) {
+                   const std::string& workingFolder, const tb::BuildSignal& cancel,
+                   OutputRelay& relay) {
     if (cancel.isSignalled())
         return {ToolResult::Kind::Cancelled, 0};
     std::vector<std::string> argv;
@@ -124,8 +137,8 @@ ToolResult RunTool(const std::string& path, const std::vector<std::string>& argu
         return {ToolResult::Kind::StartFailed, error};
     }
     if (pid == 0)
-        execTool(path.c_str(), pointers.data(), fds[1], parent);
-    ::setpgid(pid, pid); // also here, so the group exists before any kill below
+        execTool(path.c_str(), pointers.data(), workingFolder.c_str(), fds[1], parent);
+    // No setpgid here: a group made for the tool before it calls setsid would make that fail.
     ::close(fds[1]);
     const int fd = fds[0];
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);

@@ -20,11 +20,14 @@ struct ToolResult {
 // How long a tool asked to stop with SIGTERM may take before it is killed.
 inline constexpr std::chrono::milliseconds kToolStopGrace{2000};
 
-// Runs one tool with standard input from /dev/null and its output passed through relay. The
-// tool gets a process group of its own, ended as a whole on cancel, and dies with the helper
-// should the helper be killed.
+// Runs one tool in workingFolder (the helper's own folder when empty) with standard input from
+// /dev/null and its output passed through relay. The tool gets a session of its own: no
+// controlling terminal, so a tool that would ask for a pass phrase on the terminal fails at once
+// instead of waiting, and a process group that is ended as a whole on cancel. It dies with the
+// helper should the helper be killed.
 ToolResult RunTool(const std::string& path, const std::vector<std::string>& arguments,
-                   const tb::BuildSignal& cancel, OutputRelay& relay);
+                   const std::string& workingFolder, const tb::BuildSignal& cancel,
+                   OutputRelay& relay);
 
 // <epocRoot>/epoc32/tools/<name> when it is there, else the first match on PATH; empty when
 // neither has it.

@@ -14,8 +14,8 @@ struct LanguageEntry {
     std::u16string_view name;
 };
 
-// Indexed by language number. 48 gets SA: with SF (Swiss French's code) it could never be
-// read back as itself.
+// Indexed by language number. 48 is written as its number: makesis knows no code of its own
+// for it, and its SF means Swiss French.
 constexpr std::array<LanguageEntry, kLastLanguage + 1> kLanguages = {{
     {},
     {u"EN", u"English"},
@@ -65,7 +65,7 @@ constexpr std::array<LanguageEntry, kLastLanguage + 1> kLanguages = {{
     {u"HR", u"Croatian"},
     {u"CE", u"English Canadian "},
     {u"IE", u"International English"},
-    {u"SA", u"English South African"},
+    {u"48", u"English South African"},
     {u"ET", u"Estonian"},
     {u"FA", u"Farsi"},
     {u"CF", u"Canadian French"},
@@ -145,6 +145,9 @@ int32_t LanguageFromCode(std::u16string_view code) {
         if (!known.empty() && equalsIgnoreAsciiCase(known, code))
             return static_cast<int32_t>(number);
     }
+    // Files saved by earlier versions name 48 so.
+    if (equalsIgnoreAsciiCase(code, u"SA"))
+        return 48;
     return -1;
 }
 

@@ -84,9 +84,17 @@ bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages) {
     }
 }
 
+WideText OutputFolderPath(const OutputSettings& output) {
+    WideText folder = output.outputFolder;
+    std::replace(folder.begin(), folder.end(), u'\\', u'/');
+    while (folder.size() > 1 && folder.back() == u'/')
+        folder.pop_back();
+    return folder;
+}
+
 WideText BuiltFilePath(const Package& package) {
-    WideText path = package.output.outputFolder;
-    if (path.empty() || (path.back() != u'/' && path.back() != u'\\'))
+    WideText path = OutputFolderPath(package.output);
+    if (path.empty() || path.back() != u'/')
         path.push_back(u'/');
     return path + package.output.outputName;
 }

@@ -85,8 +85,12 @@ void DestroyPackage(std::unique_ptr<Package>& package);
 // new to the package get empty texts; dropped languages lose theirs.
 bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages);
 
-// Where a build of package writes its .sis: the output folder (a '/' added when it ends in no
-// separator) and the output name.
+// The output folder as the host sees it: backslashes (files written on Windows have them)
+// become '/', and final separators go, but the root's.
+WideText OutputFolderPath(const OutputSettings& output);
+
+// Where a build of package writes its .sis: OutputFolderPath, '/' and the output name. The
+// validation, the build helper and the success line all use this one path.
 WideText BuiltFilePath(const Package& package);
 
 std::unique_ptr<Dependency> CreateDependency(size_t languageCount);

@@ -1,6 +1,7 @@
 #include "model/package_parser.h"
 
 #include "model/tables.h"
+#include "util/numbers.h"
 #include "util/text_convert.h"
 
 #include <utility>
@@ -246,7 +247,10 @@ void PackageParser::packageGuard() {
 // The items up to ENDIF become children of option n of the most recent list in this block.
 // Without such an option the block must be empty.
 void PackageParser::optionBlock() {
-    const int32_t n = number();
+    // An option number no list can have (one that does not even fit, say) addresses none.
+    int32_t n = 0;
+    parseInt32Field(current()->text, n);
+    advance();
     OptionItem* option =
         n >= 1 && size_t(n) < kOptionSlots ? blocks_.back().optionSlots[size_t(n)] : nullptr;
     if (!option)

@@ -29,18 +29,23 @@ bool isBlank(char16_t c) {
 
 } // namespace
 
+bool PackageLexer::next(PackageToken& token) {
+    token_ = &token;
+    while (token_ && !atEnd())
+        readToken();
+    const bool found = !token_;
+    token_ = nullptr;
+    return found;
+}
+
 bool PackageLexer::tokenize(std::vector<PackageToken>& tokens) {
     tokens.clear();
-    tokens_ = &tokens;
-    position_ = 0;
     try {
-        while (!atEnd())
-            readToken();
+        for (PackageToken token; next(token);)
+            tokens.push_back(token);
     } catch (const std::bad_alloc&) {
-        tokens_ = nullptr;
         return false;
     }
-    tokens_ = nullptr;
     return true;
 }
 
@@ -115,7 +120,8 @@ void PackageLexer::readNumber() {
 }
 
 void PackageLexer::emit(PackageToken::Kind kind, size_t start, size_t end) {
-    tokens_->push_back(PackageToken{kind, WideText(text_.substr(start, end - start))});
+    *token_ = PackageToken{kind, text_.substr(start, end - start)};
+    token_ = nullptr;
 }
 
 } // namespace tb

@@ -16,16 +16,6 @@ namespace {
 
 constexpr uint32_t kEnglish = 1;
 
-// Texts that do not convert count as 0.
-int32_t signedValue(std::u16string_view text) {
-    const bool hex = text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X');
-    if (!hex && !text.empty() && text[0] == u'+')
-        text.remove_prefix(1);
-    int32_t value = 0;
-    parseSigned(hex ? text.substr(2) : text, hex ? 16 : 10, value);
-    return value;
-}
-
 } // namespace
 
 // "C:\dir\file" gives drive 'C' and "\dir\file"; without a drive prefix the drive is the one
@@ -46,15 +36,16 @@ void SplitDeviceTarget(std::u16string_view text, char16_t& drive, WideText& targ
     target.append(text);
 }
 
-PackageParser::PackageParser(const std::vector<PackageToken>& tokens) : tokens_(tokens) {}
+PackageParser::PackageParser(std::u16string_view text) : text_(text), lexer_(text) {}
 
 int32_t PackageParser::parse(std::unique_ptr<Package>& package) {
     package.reset();
-    position_ = 0;
+    lexer_ = PackageLexer(text_);
     errorInfo_ = {};
     blocks_.assign(1, Block());
     blocks_.reserve(kMaxBlockDepth + 1);
     try {
+        advanceRaw();
         skipLineFeeds();
         packageFile();
     } catch (TParseError error) {
@@ -67,18 +58,18 @@ int32_t PackageParser::parse(std::unique_ptr<Package>& package) {
 
 // ---- Token cursor ----
 
-const PackageToken* PackageParser::current() const {
-    return position_ < tokens_.size() ? &tokens_[position_] : nullptr;
-}
-
 void PackageParser::advance() {
-    ++position_;
+    advanceRaw();
     skipLineFeeds();
 }
 
+void PackageParser::advanceRaw() {
+    hasToken_ = lexer_.next(token_);
+}
+
 void PackageParser::skipLineFeeds() {
-    while (position_ < tokens_.size() && tokens_[position_].isLineFeed()) {
-        ++position_;
+    while (hasToken_ && token_.isLineFeed()) {
+        advanceRaw();
         ++errorInfo_.line;
     }
 }
@@ -108,7 +99,7 @@ void PackageParser::checkNext(char16_t symbol) {
 }
 
 WideText PackageParser::takeText() {
-    WideText text = need().text;
+    WideText text(need().text);
     advance();
     return text;
 }
@@ -119,9 +110,12 @@ WideText PackageParser::take(PackageToken::Kind kind, TParseError error) {
     return takeText();
 }
 
+// A number that does not fit its field fails like a missing one: it must not become 0.
 uint32_t PackageParser::uid() {
     uint32_t value = 0;
-    parseUid(take(PackageToken::Number, ENumberExpected), value);
+    if (need().kind != PackageToken::Number || !parseUid(current()->text, value))
+        fail(ENumberExpected, PackageToken::Number);
+    advance();
     return value;
 }
 
@@ -134,7 +128,11 @@ uint32_t PackageParser::uidInParentheses() {
 }
 
 int32_t PackageParser::number() {
-    return signedValue(take(PackageToken::Number, ENumberExpected));
+    int32_t value = 0;
+    if (need().kind != PackageToken::Number || !parseInt32Field(current()->text, value))
+        fail(ENumberExpected, PackageToken::Number);
+    advance();
+    return value;
 }
 
 int32_t PackageParser::keyword(int32_t (*lookup)(std::u16string_view), TParseError error) {
@@ -148,7 +146,7 @@ int32_t PackageParser::keyword(int32_t (*lookup)(std::u16string_view), TParseErr
 
 void PackageParser::fail(TParseError error, int32_t expectedKind) {
     errorInfo_.expectedKind = expectedKind;
-    errorInfo_.tokenText = current() ? current()->text : WideText();
+    errorInfo_.tokenText = current() ? WideText(current()->text) : WideText();
     throw error;
 }
 
@@ -207,23 +205,54 @@ Package& PackageParser::needPackage() {
     return *package_;
 }
 
-// & EN, FR ...
+// & EN, FR, 48, EN(48) ...
 void PackageParser::languagesLine() {
     if (package_)
         fail(ELanguagesRedefined);
     advance();
     std::vector<uint32_t> languages;
-    do {
-        const PackageToken& token = need();
-        if (token.kind != PackageToken::Identifier)
-            fail(EIdentifierExpected, PackageToken::Identifier);
-        const int32_t language = LanguageFromCode(token.text);
-        if (language < 0)
-            fail(EUnknownLanguage, PackageToken::Identifier);
-        languages.push_back(uint32_t(language));
-        advance();
-    } while (testNext(u','));
+    do
+        languages.push_back(language());
+    while (testNext(u','));
     createPackage(languages);
+}
+
+// A code, a number, or CODE(n): the code's number plus n. The "(" has to follow on the same
+// line, as a package dependency line may come right after the languages.
+uint32_t PackageParser::language() {
+    const PackageToken& token = need();
+    int64_t number = 0;
+    if (token.kind == PackageToken::Number) {
+        number = languageNumber();
+    } else if (token.kind == PackageToken::Identifier) {
+        number = LanguageFromCode(token.text);
+        if (number < 0)
+            fail(EUnknownLanguage, PackageToken::Identifier);
+        advanceRaw();
+        const bool dialect = check(u'(');
+        skipLineFeeds();
+        if (dialect) {
+            advance();
+            number += languageNumber();
+            checkNext(u')');
+        }
+    } else {
+        fail(EIdentifierExpected, PackageToken::Identifier);
+    }
+    if (number < kFirstLanguage || number > kLastLanguage || !LanguageName(uint32_t(number)))
+        fail(EUnknownLanguage);
+    return uint32_t(number);
+}
+
+// Any number may stand here; one that does not even fit is as unknown as a reserved one.
+int32_t PackageParser::languageNumber() {
+    int32_t value = 0;
+    if (need().kind != PackageToken::Number)
+        fail(ENumberExpected, PackageToken::Number);
+    if (!parseInt32Field(current()->text, value))
+        fail(EUnknownLanguage, PackageToken::Number);
+    advance();
+    return value;
 }
 
 // # {names}, (uid), major, minor, build [, option ...]

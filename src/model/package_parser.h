@@ -41,14 +41,16 @@ struct ParseErrorInfo {
     int32_t line = 1;
 };
 
-// Recursive-descent parser over the lexer's tokens, one function per line form. Line feeds
-// only end comments, so the parser steps over them everywhere.
+// Recursive-descent parser over the lexer's tokens, one function per line form, taking the
+// tokens one at a time as it goes. Line feeds only end comments, so the parser steps over them
+// everywhere.
 class PackageParser {
 public:
     static constexpr size_t kOptionSlots = 32;   // options 1..31 of a list can be addressed
     static constexpr size_t kMaxBlockDepth = 64; // nested IF option blocks
 
-    explicit PackageParser(const std::vector<PackageToken>& tokens);
+    // text has to outlive the parser.
+    explicit PackageParser(std::u16string_view text);
 
     // 0 with the package handed over, or the TParseError value with package null. Running out
     // of memory throws std::bad_alloc; nothing is leaked.
@@ -76,8 +78,9 @@ private:
     };
 
     // Token cursor.
-    const PackageToken* current() const;
+    const PackageToken* current() const { return hasToken_ ? &token_ : nullptr; }
     void advance();
+    void advanceRaw(); // line feeds included
     void skipLineFeeds();
     const PackageToken& need();
     bool check(char16_t symbol) const;
@@ -91,7 +94,7 @@ private:
     }
     uint32_t uid();
     uint32_t uidInParentheses();
-    int32_t number();
+    int32_t number(); // a signed 32-bit field
     int32_t keyword(int32_t (*lookup)(std::u16string_view), SymbianLib::TParseError error);
     [[noreturn]] void fail(SymbianLib::TParseError error, int32_t expectedKind = -1);
 
@@ -99,6 +102,8 @@ private:
     void packageFile();
     void topLevelLine();
     void languagesLine();
+    uint32_t language();
+    int32_t languageNumber();
     void headerLine();
     void headerOption();
     void vendorsLine();
@@ -131,8 +136,10 @@ private:
     void endBlock();
     InstallItem* append(std::unique_ptr<InstallItem> item);
 
-    const std::vector<PackageToken>& tokens_;
-    size_t position_ = 0;
+    std::u16string_view text_;
+    PackageLexer lexer_;
+    PackageToken token_;
+    bool hasToken_ = false;
     ParseErrorInfo errorInfo_;
     std::unique_ptr<Package> package_;
     std::vector<Block> blocks_;

@@ -13,6 +13,6 @@ namespace tb {
 ErrorCode LoadPackage(const std::string& filePath, std::unique_ptr<Package>& package);
 
 // The same on text already in memory (no byte order mark).
-ErrorCode ParsePackageText(const WideText& text, std::unique_ptr<Package>& package);
+ErrorCode ParsePackageText(std::u16string_view text, std::unique_ptr<Package>& package);
 
 } // namespace tb

@@ -4,6 +4,8 @@
 #include "model/tables.h"
 #include "util/text_file.h"
 
+#include <cstdint>
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -11,16 +13,24 @@ namespace tb {
 
 namespace {
 
-// Builds the package text, or only walks it when out is null. Either way it notes the first
-// text that would land between double quotes while holding one, since the format has no escape.
+// Takes the text built so far when the builder hands it on in pieces.
+using TextFlush = std::function<void(std::u16string_view text)>;
+
+// Builds the package text, or only walks and measures it when out is null. Either way it notes
+// the first text that would land between double quotes while holding one, since the format has
+// no escape. With a flush, out is handed on and emptied whenever it has grown past a chunk.
 class PackageTextBuilder {
 public:
-    PackageTextBuilder(const Package& package, const SourcePathResolver& resolve, WideText* out)
-        : package_(package), resolve_(resolve), out_(out),
+    static constexpr size_t kChunkSize = 32768;
+
+    PackageTextBuilder(const Package& package, const SourcePathResolver& resolve, WideText* out,
+                       const TextFlush* flush = nullptr)
+        : package_(package), resolve_(resolve), out_(out), flush_(flush),
           languageCount_(package.languages.size()) {}
 
     void build();
     const WideText* unwritable() const { return unwritable_; }
+    size_t length() const { return length_; } // of the text, when out is null
 
 private:
     // Next item to write in one sibling list. Options: the list holds the options of an
@@ -36,15 +46,27 @@ private:
     void put(std::u16string_view s) {
         if (out_)
             out_->append(s);
+        else
+            length_ += s.size();
     }
     void put(char16_t c) {
         if (out_)
             out_->push_back(c);
+        else
+            ++length_;
     }
     void endLine() { put(u"\r\n"); }
     void indent() {
         if (out_)
             out_->append(size_t(indent_), u'\t');
+        else
+            length_ += size_t(indent_);
+    }
+    void flush(size_t atLeast) {
+        if (flush_ && out_->size() >= atLeast && !out_->empty()) {
+            (*flush_)(*out_);
+            out_->clear();
+        }
     }
     void putText(const WideText& text);
     void putSource(const WideText& stored);
@@ -75,7 +97,9 @@ private:
     const Package& package_;
     const SourcePathResolver& resolve_;
     WideText* out_;
+    const TextFlush* flush_;
     size_t languageCount_;
+    size_t length_ = 0;
     int32_t indent_ = 0;
     const WideText* unwritable_ = nullptr;
 };
@@ -164,7 +188,7 @@ void PackageTextBuilder::putDrive(char16_t drive) {
 }
 
 void PackageTextBuilder::build() {
-    if (out_) {
+    if (out_ && !flush_) {
         size_t itemCount = 0;
         for (const InstallItem* item = package_.items.first; item;
              item = NextInPreOrder(item, nullptr))
@@ -179,9 +203,15 @@ void PackageTextBuilder::build() {
     writeDependencies(package_.deviceDependencies, u'[', u']');
     writeDependencies(package_.packageDependencies, u'(', u')');
     writeItems();
-    if (out_)
+    if (out_) {
         WriteTrailer(package_, *out_);
+    } else {
+        WideText trailer;
+        WriteTrailer(package_, trailer);
+        length_ += trailer.size();
+    }
     writeTrailerValues();
+    flush(0);
 }
 
 void PackageTextBuilder::writeLanguages() {
@@ -309,6 +339,7 @@ void PackageTextBuilder::writeItems() {
     std::vector<Frame> stack;
     stack.push_back({package_.items.first, Frame::Items, 0});
     while (!stack.empty()) {
+        flush(kChunkSize);
         Frame& top = stack.back();
         if (top.kind == Frame::Options) {
             // Options without children write nothing but keep their number.
@@ -499,6 +530,26 @@ void PackageTextBuilder::writeItem(const InstallItem& item) {
     // Options stand only in their option list; anything else writes nothing.
 }
 
+// The text goes to the file in pieces as it is built, so even a large package never needs all
+// of it in memory. A failure abandons the save; unless the file is rewritten in place, the old
+// file stays as it was.
+ErrorCode streamText(const Package& package, const SourcePathResolver& resolve,
+                     const ByteWriter& write) {
+    try {
+        WideText chunk;
+        chunk.reserve(PackageTextBuilder::kChunkSize * 2);
+        std::string buffer;
+        bool writing = write(kUtf16LittleEndianMark);
+        const TextFlush flush = [&](std::u16string_view text) {
+            writing = writing && write(Utf16LittleEndianBytes(text, buffer));
+        };
+        PackageTextBuilder(package, resolve, &chunk, &flush).build();
+        return err::kOk;
+    } catch (const std::bad_alloc&) {
+        return err::kOutOfMemory;
+    }
+}
+
 } // namespace
 
 WideText PackageText(const Package& package, const SourcePathResolver& resolve) {
@@ -517,17 +568,19 @@ const WideText* FindUnwritableText(const Package& package) {
 ErrorCode WritePackage(const Package& package, const std::string& filePath,
                        const SourcePathResolver& resolve) {
     try {
-        if (FindUnwritableText(package))
+        if (resolve && FindUnwritableText(package))
             return kErrorQuoteInText;
-        WideText text;
-        PackageTextBuilder builder(package, resolve, &text);
-        builder.build();
-        // A resolved path can bring a quote of its own (from the SDK root, say).
-        if (builder.unwritable())
+        // Vets the text as written (a resolved path can bring a quote of its own, from the SDK
+        // root, say) and measures it before anything reaches the file.
+        PackageTextBuilder measure(package, resolve, nullptr);
+        measure.build();
+        if (measure.unwritable())
             return kErrorQuoteInText;
-        return WriteTextFile(filePath, text);
+        const uint64_t size = kUtf16LittleEndianMark.size() + 2 * uint64_t(measure.length());
+        return WriteFileAtomically(filePath, size, [&](const ByteWriter& write) {
+            return streamText(package, resolve, write);
+        });
     } catch (const std::bad_alloc&) {
-        // The text is never written in part.
         return err::kOutOfMemory;
     }
 }

@@ -11,13 +11,14 @@ namespace tb {
 constexpr uint32_t kFirstLanguage = 1;
 constexpr uint32_t kLastLanguage = 98;
 
-// Two-letter package-file code / English name of a language; none for 0, 86, 95 and numbers
-// outside 1..98.
+// How the languages line names a language (a two-letter code; 48, which has none makesis
+// knows, is its number "48") / its English name; none for 0, 86, 95 and numbers outside 1..98.
 std::optional<std::u16string_view> LanguageCode(uint32_t number);
 std::optional<std::u16string_view> LanguageName(uint32_t number);
 // The name for messages: the English name, or the number itself for one the table lacks.
 WideText LanguageDisplayName(uint32_t number);
-// Number of the first language (in number order) whose code equals code ignoring case; -1.
+// Number of the first language (in number order) whose code equals code ignoring case, so "48"
+// gives 48; the code SA of earlier versions gives 48 too; -1 otherwise.
 int32_t LanguageFromCode(std::u16string_view code);
 
 // Package types: short keyword (written), lookup over short then long keywords, names.

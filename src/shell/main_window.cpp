@@ -78,6 +78,7 @@ MainWindow::MainWindow(Application& app, ui::CommandRegistry& commands, QWidget*
     if (placement.width() <= 0 || placement.height() <= 0)
         placement.setSize(QSize(kDefaultWidth, kDefaultHeight));
     // The stored position is the frame's, so the title bar stays on screen at 0,0.
+    normalPlacement_ = placement;
     move(placement.topLeft());
     resize(placement.size());
 
@@ -226,14 +227,11 @@ void MainWindow::applyDividerPosition() {
 
 void MainWindow::storePlacement() {
     AppSettings& settings = app_.settings;
-    QRect normal = (isMaximized() || isFullScreen()) ? normalGeometry()
-                                                     : QRect(pos(), size()); // frame position
-    if (normal.isValid()) {
-        settings.windowX = normal.x();
-        settings.windowY = normal.y();
-        settings.windowWidth = std::abs(normal.width());
-        settings.windowHeight = std::abs(normal.height());
-    }
+    noteNormalPlacement();
+    settings.windowX = normalPlacement_.x();
+    settings.windowY = normalPlacement_.y();
+    settings.windowWidth = std::abs(normalPlacement_.width());
+    settings.windowHeight = std::abs(normalPlacement_.height());
     settings.windowMaximized = isMaximized();
     settings.toolBarVisible = !toolBar_->isHidden();
     settings.statusBarVisible = !statusBar_->isHidden();
@@ -264,6 +262,29 @@ void MainWindow::showEvent(QShowEvent* event) {
                 applyDividerPosition();
         });
     }
+}
+
+void MainWindow::noteNormalPlacement() {
+    // Qt's normal geometry is the client's; mixing it with the frame's position made a
+    // maximised window come back lower each run.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        normalPlacement_ = QRect(pos(), size());
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    noteNormalPlacement();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    noteNormalPlacement();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        noteNormalPlacement();
 }
 
 void MainWindow::packageLoaded() {

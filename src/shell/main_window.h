@@ -17,6 +17,10 @@ class QToolBar;
 
 namespace tb {
 
+namespace ui {
+class HelpWindow;
+}
+
 class Application;
 class ConfigurationLists;
 class StatusBar;
@@ -56,6 +60,8 @@ public:
     QWidget* outputPane() const { return outputPane_; }
     StatusBar* statusPane() const { return statusBar_; }
     ConfigurationLists* configurationLists() const { return configurationLists_; }
+    // The program's own help window, once F1 found no viewer on the desktop.
+    ui::HelpWindow* helpWindow() const { return helpWindow_; }
 
     void showOutputPane();
     // Puts the divider between view area and output pane at the stored position.
@@ -81,6 +87,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // main_window_menus.cpp
@@ -108,6 +117,7 @@ private:
     void updateOutputPaneVisibility();
     void destroyWelcomePage();
     int currentDivider() const;
+    void noteNormalPlacement();
 
     Application& app_;
     ui::CommandRegistry& commands_;
@@ -121,6 +131,7 @@ private:
     QWidget* emptyView_ = nullptr;
     QWidget* outputPane_ = nullptr;
     QWidget* welcomePage_ = nullptr;
+    ui::HelpWindow* helpWindow_ = nullptr;
     std::vector<ViewPage*> views_;
     int activeView_ = -1;
 
@@ -135,6 +146,9 @@ private:
     QActionGroup* viewGroup_ = nullptr;
     QActionGroup* sdkGroup_ = nullptr;
 
+    // The frame's position and the client's size while neither maximised, minimised nor full
+    // screen: what move() and resize() take back at the next start.
+    QRect normalPlacement_;
     bool outputPaneVisible_;
     int dividerPosition_;
     bool dividerApplied_ = false;

@@ -10,13 +10,14 @@
 #include "shell/new_package_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/status_bar.h"
+#include "ui/desktop_services.h"
 #include "ui/file_dialogs.h"
+#include "ui/help_window.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "views/view_page.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QToolBar>
@@ -91,13 +92,13 @@ bool MainWindow::handleCommand(int id) {
             break;
         // A browser that cannot be started is not worth a message.
         case kHomePage:
-            QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePageUrl)));
+            ui::OpenWithDesktop(QUrl(QString::fromLatin1(kHomePageUrl)));
             break;
         case kSymbianSigned:
-            QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSymbianSignedUrl)));
+            ui::OpenWithDesktop(QUrl(QString::fromLatin1(kSymbianSignedUrl)));
             break;
         case kSymbianOrg:
-            QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSymbianOrgUrl)));
+            ui::OpenWithDesktop(QUrl(QString::fromLatin1(kSymbianOrgUrl)));
             break;
         case kAbout:
             showAbout();
@@ -208,12 +209,13 @@ void MainWindow::openOutputFolder() {
     if (folder.isEmpty() || !info.exists()) {
         ui::ShowError(this,
                       Quoted(messages::kFolderBefore, folder, messages::kFolderNotFoundAfter));
-        return;
-    }
-    if (!info.isDir() || !info.isReadable() ||
-        !QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+    } else if (!info.isDir() || !info.isReadable()) {
         ui::ShowError(this,
                       Quoted(messages::kFolderBefore, folder, messages::kFolderNoAccessAfter));
+    } else if (!ui::OpenWithDesktop(QUrl::fromLocalFile(info.absoluteFilePath()))) {
+        ui::ShowError(this, Quoted(messages::kNoFolderApplicationBefore, folder,
+                                   messages::kNoFolderApplicationAfter));
+    }
 }
 
 void MainWindow::openHelp() {
@@ -221,8 +223,16 @@ void MainWindow::openHelp() {
     if (!folder.endsWith(u'/'))
         folder += u'/';
     QString path = folder + QStringLiteral("Tinderbridge.html");
-    if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    if (!QFileInfo(path).isFile()) {
         ui::ShowError(this, Quoted(messages::kHelpBefore, path, messages::kHelpAfter));
+        return;
+    }
+    if (ui::OpenWithDesktop(QUrl::fromLocalFile(path)))
+        return;
+    // The desktop has no viewer for the guide: our own window shows it.
+    if (!helpWindow_)
+        helpWindow_ = new ui::HelpWindow(this);
+    helpWindow_->showFile(path);
 }
 
 void MainWindow::showAbout() {

@@ -3,6 +3,7 @@
 
 #include "shell/application.h"
 #include "shell/configuration_lists.h"
+#include "ui/disabled_look.h"
 #include "ui/qt_text.h"
 #include "views/view_page.h"
 
@@ -80,17 +81,18 @@ void MainWindow::createActions() {
     commands_.action(kToolBar)->setCheckable(true);
     commands_.action(kStatusBar)->setCheckable(true);
 
-    commands_.action(kNew)->setIcon(themeIcon(this, "document-new", QStyle::SP_FileIcon));
-    commands_.action(kOpen)->setIcon(themeIcon(this, "document-open", QStyle::SP_DialogOpenButton));
-    commands_.action(kSave)->setIcon(themeIcon(this, "document-save", QStyle::SP_DialogSaveButton));
-    commands_.action(kTargetSimple)
-        ->setIcon(themeIcon(this, "view-list-icons", QStyle::SP_FileDialogListView));
-    commands_.action(kTargetFull)
-        ->setIcon(themeIcon(this, "view-list-details", QStyle::SP_FileDialogDetailedView));
-    commands_.action(kMoveUp)->setIcon(themeIcon(this, "go-up", QStyle::SP_ArrowUp));
-    commands_.action(kMoveDown)->setIcon(themeIcon(this, "go-down", QStyle::SP_ArrowDown));
-    commands_.action(kBuild)->setIcon(themeIcon(this, "system-run", QStyle::SP_MediaPlay));
-    commands_.action(kHelp)->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    auto setIcon = [this](int id, const QIcon& icon) {
+        commands_.action(id)->setIcon(ui::WithDisabledLook(icon));
+    };
+    setIcon(kNew, themeIcon(this, "document-new", QStyle::SP_FileIcon));
+    setIcon(kOpen, themeIcon(this, "document-open", QStyle::SP_DialogOpenButton));
+    setIcon(kSave, themeIcon(this, "document-save", QStyle::SP_DialogSaveButton));
+    setIcon(kTargetSimple, themeIcon(this, "view-list-icons", QStyle::SP_FileDialogListView));
+    setIcon(kTargetFull, themeIcon(this, "view-list-details", QStyle::SP_FileDialogDetailedView));
+    setIcon(kMoveUp, themeIcon(this, "go-up", QStyle::SP_ArrowUp));
+    setIcon(kMoveDown, themeIcon(this, "go-down", QStyle::SP_ArrowDown));
+    setIcon(kBuild, themeIcon(this, "system-run", QStyle::SP_MediaPlay));
+    setIcon(kHelp, style()->standardIcon(QStyle::SP_MessageBoxQuestion));
 
     static const char* const viewMenuTexts[kViewCount] = {
         "&General Info", "&File Overview", "&Phone view",   "&Designer",
@@ -108,7 +110,7 @@ void MainWindow::createActions() {
         QAction* action = commands_.action(kFirstView + i);
         action->setText(QString::fromLatin1(viewMenuTexts[i]));
         action->setIconText(ui::ToQString(kViewNames[size_t(i)])); // the view bar's text
-        action->setIcon(viewBarIcon(style()->standardIcon(viewIcons[i])));
+        setIcon(kFirstView + i, viewBarIcon(style()->standardIcon(viewIcons[i])));
         action->setCheckable(true);
         viewGroup_->addAction(action);
     }

@@ -94,6 +94,9 @@ inline constexpr std::u16string_view kFolderNotFoundAfter = u"' coult not be fou
 inline constexpr std::u16string_view kFolderNoAccessAfter =
     u"' coult not be found. Please make sure you have read access to the folder.\r\nIf the "
     u"folder is on an external drive please make sure it is connected and available.";
+inline constexpr std::u16string_view kNoFolderApplicationBefore =
+    u"There is no application available to open the folder '";
+inline constexpr std::u16string_view kNoFolderApplicationAfter = u"'.";
 inline constexpr std::u16string_view kHelpBefore = u"Could not locate the help file '";
 inline constexpr std::u16string_view kHelpAfter =
     u"'.\r\n\r\nYour installation may be corrupt. If this problem continues to occur, please "

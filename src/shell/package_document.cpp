@@ -37,6 +37,27 @@ bool isDirectory(const std::string& path) {
     return !path.empty() && fs::is_directory(path, ignored);
 }
 
+// The package keeps its output folder; a relative one would follow whoever builds it.
+std::string absoluteFolder(const std::string& location) {
+    std::error_code failed;
+    fs::path absolute = fs::absolute(location, failed);
+    if (location.empty() || failed)
+        return location;
+    std::string folder = absolute.lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+// A relative output folder lies under the package's folder, as its source paths do (either
+// separator). Macro paths need an SDK and stay for the build's validation to judge.
+WideText resolveOutputFolder(const WideText& stored, const std::string& packageFolder) {
+    if (stored.empty() || stored.front() == u'$')
+        return stored;
+    return ExpandSourcePath(stored, fromHostPath(withSeparator(packageFolder)), SdkInfo{},
+                            BuildPlatform::Gcce, BuildTarget::Urel, kHostPathStyle);
+}
+
 } // namespace
 
 std::optional<std::u16string_view> CheckNewPackage(const NewPackageRequest& request) {
@@ -106,7 +127,8 @@ ErrorCode PackageDocument::create(const NewPackageRequest& request) {
         package->names[request.currentLanguage] = request.name;
 
     std::string name = wideToUtf8(request.name);
-    std::string folder = request.location;
+    const std::string location = absoluteFolder(request.location);
+    std::string folder = location;
     if (request.createDirectory) {
         folder = withSeparator(folder) + name;
         std::error_code ignored; // any real problem shows up when the file is written
@@ -135,7 +157,7 @@ ErrorCode PackageDocument::create(const NewPackageRequest& request) {
     setPaths(filePath);
     modified_ = false;
     currentLanguage_ = request.currentLanguage;
-    settings_.lastPackageLocation = fromHostPath(request.location);
+    settings_.lastPackageLocation = fromHostPath(location);
     settings_.lastPackageTarget = uint32_t(request.targetDevice);
     recentFiles_.add(fromHostPath(filePath_), typeName(*package_));
     rebuildPhoneFolders();
@@ -143,7 +165,7 @@ ErrorCode PackageDocument::create(const NewPackageRequest& request) {
     return err::kOk;
 }
 
-ErrorCode PackageDocument::open(const std::string& path, bool addToRecent) {
+ErrorCode PackageDocument::read(const std::string& path) {
     close();
     std::unique_ptr<Package> package;
     ErrorCode code = LoadPackage(path, package);
@@ -158,17 +180,28 @@ ErrorCode PackageDocument::open(const std::string& path, bool addToRecent) {
         std::string base = fileName_.substr(0, fileName_.rfind('.'));
         output.outputName = fromHostPath(base) + u".sis";
     }
-    if (output.outputFolder.empty())
-        output.outputFolder = fromHostPath(folder_);
+    output.outputFolder = output.outputFolder.empty()
+                              ? fromHostPath(folder_)
+                              : resolveOutputFolder(output.outputFolder, folder_);
 
     auto& languages = package_->languages;
     auto found = std::find(languages.begin(), languages.end(), settings_.defaultLanguage);
     currentLanguage_ = found == languages.end() ? 0 : size_t(found - languages.begin());
+    return err::kOk;
+}
 
-    if (addToRecent)
-        recentFiles_.add(fromHostPath(filePath_), typeName(*package_));
+void PackageDocument::opened() {
     rebuildPhoneFolders();
     notify([](DocumentListener& l) { l.documentOpened(); });
+}
+
+ErrorCode PackageDocument::open(const std::string& path, bool addToRecent) {
+    ErrorCode code = read(path);
+    if (code != err::kOk)
+        return code;
+    if (addToRecent)
+        recentFiles_.add(fromHostPath(filePath_), typeName(*package_));
+    opened();
     return err::kOk;
 }
 
@@ -178,10 +211,13 @@ ErrorCode PackageDocument::openRecent(size_t index) {
     std::string path = toHostPath(recentFiles_[index].path);
     if (fs::path(path).extension().empty())
         path += ".pkg";
-    ErrorCode code = open(path, false);
-    if (code == err::kOk)
-        recentFiles_.markOpened(index);
-    return code;
+    ErrorCode code = read(path);
+    if (code != err::kOk)
+        return code;
+    // Before the listeners hear of it: the recent files menu is rebuilt from the list then.
+    recentFiles_.markOpened(index);
+    opened();
+    return err::kOk;
 }
 
 ErrorCode PackageDocument::save() {

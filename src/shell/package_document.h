@@ -46,8 +46,12 @@ public:
     void addListener(DocumentListener* listener);
     void removeListener(DocumentListener* listener);
 
+    // Writes the new package; its folder and output folder are absolute whatever the location.
     ErrorCode create(const NewPackageRequest& request);
+    // Reads a package: an empty output name or folder gets the package's own, a relative
+    // output folder is taken from the package's folder.
     ErrorCode open(const std::string& path, bool addToRecent);
+    // The entry is moved to the front before the opened event.
     ErrorCode openRecent(size_t index);
     ErrorCode save();
     // Asks "Save any changes?" for an open package; true when the caller may go on (the
@@ -83,6 +87,9 @@ public:
 
 private:
     template <class Event> void notify(Event event);
+    // Open without the recent files and the event.
+    ErrorCode read(const std::string& path);
+    void opened();
     void setPaths(const std::string& path);
     void rebuildPhoneFolders();
 

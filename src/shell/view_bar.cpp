@@ -1,6 +1,7 @@
 #include "shell/view_bar.h"
 
 #include "ui/command_registry.h"
+#include "ui/disabled_look.h"
 #include "views/view_page.h"
 
 #include <QToolButton>
@@ -13,6 +14,12 @@ ViewBar::ViewBar(ui::CommandRegistry& commands, QWidget* parent) : QWidget(paren
     setFixedWidth(kWidth);
     setBackgroundRole(QPalette::Mid);
     setAutoFillBackground(true);
+    QPalette colours = palette();
+    const QColor disabled = ui::DisabledTextColor(
+        colours.color(QPalette::Active, QPalette::ButtonText), colours.color(QPalette::Mid));
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    setPalette(colours);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kButtonMargin / 2, kButtonMargin / 2, kButtonMargin / 2, 0);
     layout->setSpacing(2);

@@ -5,13 +5,13 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
 
 namespace tb::ui {
 
 namespace {
 
-std::function<bool(const QString&)> g_handler;
+std::function<bool(const QUrl&)> g_openHandler;
+std::function<bool(const QString&)> g_showFileHandler;
 
 // The freedesktop file manager interface; most file managers implement it.
 bool ShowItemsOverDBus(const QString& path) {
@@ -31,17 +31,25 @@ bool ShowItemsOverDBus(const QString& path) {
 bool ShowOnDesktop(const QString& path) {
     if (ShowItemsOverDBus(path))
         return true;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    return OpenWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
 } // namespace
 
+bool OpenWithDesktop(const QUrl& url) {
+    return g_openHandler ? g_openHandler(url) : QDesktopServices::openUrl(url);
+}
+
 bool ShowFileInFileManager(const QString& path) {
-    return g_handler ? g_handler(path) : ShowOnDesktop(path);
+    return g_showFileHandler ? g_showFileHandler(path) : ShowOnDesktop(path);
+}
+
+void SetOpenUrlHandler(std::function<bool(const QUrl&)> handler) {
+    g_openHandler = std::move(handler);
 }
 
 void SetShowFileHandler(std::function<bool(const QString&)> handler) {
-    g_handler = std::move(handler);
+    g_showFileHandler = std::move(handler);
 }
 
 } // namespace tb::ui

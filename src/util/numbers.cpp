@@ -32,6 +32,10 @@ int digitValue(char16_t c) {
     return 99;
 }
 
+bool hasHexPrefix(std::u16string_view text) {
+    return text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X');
+}
+
 bool validRadix(int radix) {
     return radix >= 2 && radix <= 36;
 }
@@ -93,9 +97,22 @@ bool parseSigned(std::u16string_view text, int radix, int32_t& value) {
 }
 
 bool parseUid(std::u16string_view text, uint32_t& value) {
-    if (text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X'))
+    if (hasHexPrefix(text))
         return parseUnsigned(text.substr(2), 16, value);
     return parseUnsigned(text, 10, value);
+}
+
+bool parseInt32Field(std::u16string_view text, int32_t& value) {
+    if (hasHexPrefix(text)) {
+        uint32_t bits = 0;
+        if (!parseUnsigned(text.substr(2), 16, bits))
+            return false;
+        value = static_cast<int32_t>(bits);
+        return true;
+    }
+    if (text.size() >= 2 && text[0] == u'+' && text[1] != u'-')
+        text.remove_prefix(1);
+    return parseSigned(text, 10, value);
 }
 
 WideText stampToText(uint64_t value) {

@@ -3,6 +3,7 @@
 #include "support/log_lines.h"
 #include "support/temp_dir.h"
 #include "util/path.h"
+#include "util/text_convert.h"
 
 #include <gtest/gtest.h>
 
@@ -100,12 +101,16 @@ TEST_F(BuildOutputParserTest, ProgressLinesAnnounceItems) {
     EXPECT_EQ(receiver.logSizes[2], text.find(u"Adding Language file"));
     EXPECT_EQ(parser().stepTracker().current(), nullptr);
 
-    p.type = PackageType::PreinstalledApplication;
     BuildConfiguration noSdk{SdkList{}}; // paths stay as stored
-    for (const BuildConfiguration* c : {&configuration, &noSdk}) {
-        BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
-        EXPECT_EQ(test::LogLines(log).back(),
-                  "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) + "...");
+    for (PackageType type :
+         {PackageType::PreinstalledApplication, PackageType::PreinstalledAddOn}) {
+        p.type = type;
+        for (const BuildConfiguration* c : {&configuration, &noSdk}) {
+            BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
+            EXPECT_EQ(test::LastOf(test::LogLines(log)),
+                      "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) +
+                          "...");
+        }
     }
 }
 
@@ -144,7 +149,7 @@ TEST_F(BuildOutputParserTest, EmbedAndUidExplanations) {
     const std::string uid = "Error, UID mismatch; the UID in the SIS file";
     const std::string tail = " is different from what is specified in the package(0xA0B1C2D3)";
     EXPECT_EQ(feed({u"x: SISfile error.", u"x: different UID."}), Lines{generic});
-    EXPECT_EQ(feed({kFile, u"x: memory error."}).back(), generic);
+    EXPECT_EQ(test::LastOf(feed({kFile, u"x: memory error."})), generic);
     EXPECT_EQ(feed({kEmbed, u"x: SISfile error.", u"x: different UID."}),
               (Lines{"Adding Package '" + host("sub/e.sis") + "'...",
                      "Error, failed to embed '" + host("sub/e.sis") +
@@ -154,7 +159,7 @@ TEST_F(BuildOutputParserTest, EmbedAndUidExplanations) {
     EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + tail});
     dir.write("sub/e.sis", std::string(8, '\0') + "\x78\x56\x34\x12" + std::string(4, '\0'));
     EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + "(0x12345678)" + tail});
-    EXPECT_EQ(feed({kLang, u"x: SISfile error."}).back(),
+    EXPECT_EQ(test::LastOf(feed({kLang, u"x: SISfile error."})),
               "Error, failed to embed language dependent SIS file; the file is corrupt");
 }
 
@@ -179,14 +184,16 @@ TEST_F(BuildOutputParserTest, FileAccessExplanations) {
     EXPECT_EQ(feed({kFault}),
               Lines{"Error, unsupported image format; only MBM bitmaps are supported"});
 
-    EXPECT_EQ(feed({kFile, kFault}).back(),
+    EXPECT_EQ(test::LastOf(feed({kFile, kFault})),
               "Error, can not find file '" + host("missing.txt") + "'");
-    EXPECT_EQ(feed({kEmbed, kFault}).back(),
+    EXPECT_EQ(test::LastOf(feed({kEmbed, kFault})),
               "Error, can not open file '" + host("folder") + locked);
     EXPECT_EQ(feed({kFile, kFault}), Lines{"Adding Dialog ''..."});
-    EXPECT_EQ(feed({kLang, kFault}).back(), "Language file is missing a source file for 'French'");
-    EXPECT_EQ(feed({kLang, kFault}).back(), "Error, can not find file '" + host("fr.sis") + "'");
-    EXPECT_EQ(feed({kLang, kFault}).back(),
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
+              "Language file is missing a source file for 'French'");
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
+              "Error, can not find file '" + host("fr.sis") + "'");
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
               "Language dialog is missing a source file for 'English'");
     if (geteuid() != 0) { // root opens anything
         chmod(host("en.sis").c_str(), 0);
@@ -199,26 +206,175 @@ TEST_F(BuildOutputParserTest, ErrorFilter) {
     p.uid = 0xE1234ABC;
     EXPECT_EQ(feed({u"SIGNSIS -s x.sis", u"error:06065064:digital envelope routines",
                     u"error:0906A068:PEM routines", u"SISfile error, expected data missing.",
-                    u"Error:0906A068", u" SIGNSIS"}),
+                    u"Error:0906A068", u" SIGNSIS", u"error:0906A068:PEM routines"}),
               (Lines{"", "Signing package...", "Error, invalid passphrase for the private key",
                      "Error, the private key requires a passphrase",
                      "Error, an embedded SIS file in the package has the same UID(0xE1234ABC) "
-                     "as the package"}));
-    constexpr std::u16string_view kOpen = u"file I/O fault, cannot open x";
-    p.signing.certificate = u"keys\\dev.cer";
-    p.signing.privateKey = u"keys\\dev.key";
-    const Lines noCertificate{"Error, can not find certificate '" + host("keys/dev.cer") + "'"};
-    EXPECT_EQ(feed({kOpen}), noCertificate);
-    dir.write("keys/dev.cer/x", ""); // a folder is no certificate
-    EXPECT_EQ(feed({kOpen}), noCertificate);
-    p.signing.certificate = u"keys\\dev.cer\\x";
-    EXPECT_EQ(feed({kOpen}),
-              Lines{"Error, can not find private key '" + host("keys/dev.key") + "'"});
-    dir.write("keys/dev.key", "k");
-    EXPECT_EQ(feed({kOpen}), Lines{});
+                     "as the package",
+                     "Error:0906A068"}));
     // The build helper's own error lines reach the user as they are.
     EXPECT_EQ(feed({u"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"}),
               Lines{"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"});
+}
+
+TEST_F(BuildOutputParserTest, SigningFilesAreExplainedOnlyWhenSigning) {
+    constexpr std::u16string_view kOpen = u"file I/O fault, cannot open x";
+    p.signing.certificate = u"keys\\dev.cer";
+    p.signing.privateKey = u"keys\\dev.key";
+    const std::string certificate = host("keys/dev.cer"), key = host("keys/dev.key");
+    const Lines noCertificate{"Error, can not find certificate '" + certificate + "'"};
+    const Lines noKey{"Error, can not find private key '" + key + "'"};
+    // An unsigned build names no certificate; the tool's line is shown instead.
+    EXPECT_EQ(feed({kOpen}), Lines{"Error, makesis reports 'file I/O fault, cannot open x'"});
+    p.signing.signPackage = true;
+    const std::u16string linuxCertificate =
+        fromHostPath(certificate) + u": No such file or directory";
+    const std::u16string linuxKey = fromHostPath(key) + u": No such file or directory";
+    const struct {
+        const char* folder; // made under keys/ before the lines are fed
+        std::vector<std::u16string> lines;
+        Lines expected;
+    } cases[] = {
+        {nullptr, {std::u16string(kOpen)}, noCertificate},
+        {"dev.cer", {std::u16string(kOpen)}, noCertificate}, // a folder is no certificate
+        {nullptr,
+         {u"SIGNSIS x", linuxCertificate, linuxCertificate},
+         {"", "Signing package...", noCertificate[0]}},
+        // Before signing, such a line is not the signing tool's.
+        {nullptr, {linuxCertificate}, {}},
+    };
+    for (const auto& c : cases) {
+        parser_.reset();
+        if (c.folder)
+            dir.write(std::string("keys/") + c.folder + "/x", "");
+        std::vector<std::u16string_view> views(c.lines.begin(), c.lines.end());
+        log.clear();
+        for (std::u16string_view line : views)
+            parser().append(WideText(line) + u"\r\n");
+        parser().handleLines();
+        EXPECT_EQ(test::LogLines(log), c.expected) << wideToUtf8(c.lines.back());
+        std::filesystem::remove_all(host("keys"));
+    }
+    p.signing.certificate = u"keys\\dev.cer\\x";
+    dir.write("keys/dev.cer/x", "");
+    parser_.reset();
+    EXPECT_EQ(feed({u"SIGNSIS", linuxKey}), (Lines{"", "Signing package...", noKey[0]}));
+    dir.write("keys/dev.key", "k");
+    parser_.reset();
+    EXPECT_EQ(feed({kOpen}), Lines{});
+}
+
+// What the Linux builds of the tools print (makesis 4.0, signsis on OpenSSL 3), as the
+// transcripts in tests/data/linux_tools show it, and what the build makes of it.
+TEST_F(BuildOutputParserTest, LinuxToolTexts) {
+    add(K::File, nullptr, u"one.txt");
+    add(K::File, nullptr, u"two.txt");
+    auto* embedded = itemAs<IncludePackageItem>(add(K::IncludePackage));
+    embedded->path = u"sub.sis";
+    embedded->uid = 0xA0008888;
+    dir.write("one.txt", "1");
+    p.logo.present = true;
+    p.logo.source = u"nologo.png";
+    p.output = {false, fromHostPath(host("out")), u"App.sis"};
+    const std::string one = "Adding " + host("one.txt") + "...";
+    const std::string two = "Adding " + host("two.txt") + "...";
+    const std::string id = "407756F8FA7F0000:error:"; // OpenSSL 3 starts with a thread id
+    const std::u16string noStartLine =
+        utf8ToWide(id + "0480006C:PEM routines:get_name:no start line:../crypto/pem/pem_lib.c:760:"
+                        "Expecting: CERTIFICATE");
+    const std::u16string emptyPassword =
+        utf8ToWide(id + "11800074:PKCS12 routines:PKCS12_pbe_crypt_ex:pkcs12 cipherfinal "
+                        "error:../crypto/pkcs12/p12_decr.c:88:empty password");
+    const std::u16string wrongPassword =
+        utf8ToWide(id + "11800074:PKCS12 routines:PKCS12_pbe_crypt_ex:pkcs12 cipherfinal "
+                        "error:../crypto/pkcs12/p12_decr.c:88:maybe wrong password");
+    const std::u16string caught =
+        u"Caught exception 0 in loading embedded SIS file " + fromHostPath(host("sub.sis"));
+    const struct {
+        std::vector<std::u16string> lines;
+        std::optional<bool> finish; // the build's verdict, when the output ends
+        Lines expected;
+    } cases[] = {
+        {{u"L.pkg(8) : processing logo name", u"L.pkg(8) : error: file not found"},
+         {},
+         {"Processing Logo...", "Error, can not find file '" + host("nologo.png") + "'"}},
+        {{u"M.pkg(10) : processing file", u"M.pkg(11) : processing file",
+          u"M.pkg(11) : error: file not found"},
+         {},
+         {one, two, "Error, can not find file '" + host("two.txt") + "'"}},
+        {{u"E.pkg(9) : processing file", u"E.pkg(10) : processing file",
+          u"E.pkg(11) : processing embedded package file",
+          u"E.pkg(12) : error: UID in the embedded SIS file is not the same as the UID given "
+          u"in the package file."},
+         {},
+         {one, two, "Adding Package '" + host("sub.sis") + "'...",
+          "Error, UID mismatch; the UID in the SIS file is different from what is specified in "
+          "the package(0xA0008888)"}},
+        // makesis names the file it could not load on standard error, which comes first: the
+        // explanation names that file even when other items followed it.
+        {{u"C.pkg(10) : processing file", u"Generating SIS installation file...",
+          u"Bad input SIS file", caught, u"error: Bad SIS file to embed"},
+         false,
+         {one, "Error, failed to embed '" + host("sub.sis") +
+                   "', the file is corrupt or it is not a SIS file"}},
+        {{u"Generating SIS installation file...", u"error: Can't write to output SIS file",
+          fromHostPath(host("out/App.sis")) + u": Permission denied"},
+         false,
+         {"Error, can not write the SIS file '" + host("out/App.sis") +
+          "'; make sure that the output folder exists and that you have permission to write "
+          "to it"}},
+        // Errors nothing explains, with what makesis was reading at that line.
+        {{u"L.pkg(1) : processing languages", u"L.pkg(1) : error: unknown language specified",
+          u"  Usage : &aa,bb,...zz", u"L.pkg(1) : error: unknown language specified"},
+         false,
+         {"Processing Languages...",
+          "Error, makesis reports 'unknown language specified' while processing the languages"}},
+        {{u"P.pkg(3) : processing header", u"P.pkg(3) : error: invalid option"},
+         false,
+         {"Processing General info...",
+          "Error, makesis reports 'invalid option' while processing the header"}},
+        {{u"N.pkg(10) : processing file", u"N.pkg(10) : error: number out of range"},
+         false,
+         {one, "Error, makesis reports 'number out of range' for '" + host("one.txt") + "'"}},
+        {{u"N.pkg(5) : processing dependency", u"N.pkg(6) : error: number out of range",
+          u"error: invalid destination file"},
+         false,
+         {"Error, makesis reports 'number out of range'",
+          "Error, makesis reports 'invalid destination file'"}},
+        {{u"U.pkg(4) : processing vendor name", u"unknown token '$' (24)",
+          u"U.pkg(5) : error: unknown line"},
+         false,
+         {"Unknown error; try building the package manually from the command line using "
+          "makesis"}},
+        {{u"S.pkg(5) : processing signature",
+          u"Signatures directly from the pkg files are deprecated, ignoring",
+          u"N.pkg(1) : no languages defined, assuming English only"},
+         true,
+         {}},
+        // OpenSSL's many lines for one failure give one explanation.
+        {{u"SIGNSIS x", u"Enter private key password: " + noStartLine, emptyPassword, emptyPassword,
+          u"Unable to load key"},
+         false,
+         {"", "Signing package...", "Error, the private key requires a passphrase"}},
+        {{u"SIGNSIS x", noStartLine, wrongPassword, wrongPassword},
+         false,
+         {"", "Signing package...", "Error, invalid passphrase for the private key"}},
+        {{u"SIGNSIS x", noStartLine, noStartLine, u"Unable to load key"},
+         false,
+         {"", "Signing package...",
+          "Error, signsis reports 'no start line (Expecting: CERTIFICATE)'"}},
+        {{u"SIGNSIS x", noStartLine}, true, {"", "Signing package..."}},
+    };
+    for (const auto& c : cases) {
+        parser_.reset();
+        log.clear();
+        for (const std::u16string& line : c.lines)
+            parser().append(line + u"\n"); // these tools end lines with LF alone
+        parser().handleLines();
+        if (c.finish)
+            parser().finish(*c.finish);
+        EXPECT_EQ(test::LogLines(log), c.expected) << wideToUtf8(c.lines.back());
+    }
 }
 
 TEST_F(BuildOutputParserTest, LinesSplitAcrossPieces) {

@@ -44,6 +44,12 @@ TEST(PathMacros, ExpandSourcePath) {
              Case{u"gfx\\icon.mbm", u"E:\\Work\\App\\gfx\\icon.mbm"},
              Case{u"..\\shared\\a.txt", u"E:\\Work\\shared\\a.txt"},
              Case{u"D:\\x.txt", u"D:\\x.txt"},
+             // Generated packages put the macros under absolute or relative paths, twice too.
+             Case{u"D:\\S\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe",
+                  u"D:\\S\\epoc32\\release\\armv5\\udeb\\a.exe"},
+             Case{u"D:\\$(TARGET)\\$(PLATFORM)\\$(TARGET).txt", u"D:\\udeb\\armv5\\udeb.txt"},
+             Case{u"bin\\$(PLATFORM)\\a.exe", u"E:\\Work\\App\\bin\\armv5\\a.exe"},
+             Case{u"$(EPOCROOT)\\$(PLATFORM)\\$(PLATFORM)", u"E:\\S\\armv5\\armv5"},
          }) {
         EXPECT_EQ(ExpandSourcePath(c.in, base, kSdks[1], BuildPlatform::Armv5, BuildTarget::Udeb),
                   c.out);
@@ -59,6 +65,10 @@ TEST(PathMacros, ExpandSourcePath) {
     EXPECT_EQ(ExpandSourcePath(u"/x.png", u"/w/", upper, BuildPlatform::Gcce, BuildTarget::Urel,
                                PathStyle::Posix),
               u"/x.png");
+    // A Qt-generated template: an absolute POSIX path under the SDK.
+    EXPECT_EQ(ExpandSourcePath(u"/sdk/epoc32/release/$(PLATFORM)/$(TARGET)/app.exe", u"/w/", upper,
+                               BuildPlatform::Winscw, BuildTarget::Udeb, PathStyle::Posix),
+              u"/sdk/epoc32/release/winscw/udeb/app.exe");
     const std::u16string tooLong(300, u'a'); // cannot be resolved: unchanged
     EXPECT_EQ(ExpandSourcePath(tooLong, base, {}, BuildPlatform::Gcce, BuildTarget::Urel), tooLong);
 }

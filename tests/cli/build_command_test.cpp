@@ -89,6 +89,20 @@ TEST_F(BuildCommandTest, ValidateExportAndBuild) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/Demo.sis")));
 }
 
+TEST_F(BuildCommandTest, ARelativeOutputFolderLiesUnderThePackagesFolder) {
+    // Built from the test's working folder, which is not the package's.
+    dir.write("Demo/out/.keep", "");
+    std::string text = test::ReadBytes(pkg);
+    text.replace(text.find("; output_folder"), std::string::npos, "; output_folder \".\\out\"\n");
+    dir.write("Demo/Demo.pkg", text);
+    const Outcome built = runCli({"build", pkg});
+    EXPECT_EQ(built.exitCode, 0) << built.output;
+    EXPECT_TRUE(Has(built.output, "successfully built to '" + dir.file("Demo/out/Demo.sis") + "'"))
+        << built.output;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/out/Demo.sis")));
+    EXPECT_FALSE(std::filesystem::exists("out/Demo.sis"));
+}
+
 TEST_F(BuildCommandTest, FailingToolFailsTheBuild) {
     std::filesystem::remove(dir.file("Demo/data.txt"));
     const Outcome built = runCli({"build", pkg});

@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 #include "model/package_reader.h"
 #include "support/temp_dir.h"
+#include "util/path.h"
 
 #include <gtest/gtest.h>
 
@@ -37,11 +38,27 @@ TEST_F(DocumentCommandsTest, NewCreatesThePackageLayout) {
     std::unique_ptr<Package> p;
     ASSERT_EQ(LoadPackage(dir.file("Demo/Demo.pkg"), p), 0);
     EXPECT_EQ(p->languages, (std::vector<uint32_t>{1, 2}));
+    ASSERT_EQ(p->names.size(), 2u);
     EXPECT_EQ(p->names[1], u"Demo");
     EXPECT_EQ(p->type, PackageType::PreinstalledApplication);
-    EXPECT_EQ(p->deviceDependencies.at(0)->uid, 0x101f6300u);
+    ASSERT_EQ(p->deviceDependencies.size(), 1u);
+    EXPECT_EQ(p->deviceDependencies[0]->uid, 0x101f6300u);
     EXPECT_FALSE(std::filesystem::exists(dir.file("config/Orchardly")))
         << "the command line leaves the window's settings alone";
+}
+
+TEST_F(DocumentCommandsTest, NewWithARelativeLocationStoresAnAbsoluteOutputFolder) {
+    const std::string work = dir.file("work");
+    std::filesystem::create_directory(work);
+    {
+        test::ScopedWorkingDirectory cwd(work);
+        auto r = run({"new", "Demo", "--location", "."});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, work + "/Demo.pkg\n");
+    }
+    std::unique_ptr<Package> p;
+    ASSERT_EQ(LoadPackage(work + "/Demo.pkg", p), 0);
+    EXPECT_EQ(p->output.outputFolder, fromHostPath(work));
 }
 
 TEST_F(DocumentCommandsTest, NewRefusals) {

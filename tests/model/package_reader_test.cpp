@@ -22,10 +22,8 @@ const std::u16string kTwoOptions = kHead + u"!({\"x\",\"x\"},{\"y\",\"y\"})\n";
 
 // The parser's own result: 0 or the syntax error value.
 int32_t ParseCode(std::u16string_view text) {
-    std::vector<PackageToken> tokens;
-    EXPECT_TRUE(PackageLexer(text).tokenize(tokens));
     std::unique_ptr<Package> package;
-    return PackageParser(tokens).parse(package);
+    return PackageParser(text).parse(package);
 }
 
 std::unique_ptr<Package> Parse(const std::u16string& text) {
@@ -108,6 +106,117 @@ TEST(PackageReaderTest, HeaderLines) {
     EXPECT_EQ(p->type, PackageType::PreinstalledAddOn);
     EXPECT_EQ(p->globalVendor, u"Vendor");
     EXPECT_EQ(std::tie(p->logo.drive, p->logo.target), std::tuple(u'!', u"\\logo.png"));
+}
+
+// A language is a code, a number or CODE(n), the code's number plus n. Numbers the table lacks
+// are refused as unknown codes are.
+TEST(PackageReaderTest, LanguageCodesAndNumbers) {
+    const struct {
+        std::u16string languages;
+        int32_t code;
+        std::vector<uint32_t> numbers;
+    } cases[] = {
+        {u"01,02,EN(48)", 0, {EN, FR, 49}},
+        {u"48,SA,sa,SF", 0, {48, 48, 48, 11}}, // SA: files of earlier versions
+        {u"EN(47),EN (47),FR(-1),ZU(0)", 0, {48, 48, EN, 98}},
+        {u"0x30,+48,098", 0, {48, 48, 98}},
+        {u"86", EUnknownLanguage, {}},
+        {u"95", EUnknownLanguage, {}},
+        {u"0", EUnknownLanguage, {}},
+        {u"99", EUnknownLanguage, {}},
+        {u"-1", EUnknownLanguage, {}},
+        {u"0xFFFFFFFF", EUnknownLanguage, {}},
+        {u"4294967345", EUnknownLanguage, {}}, // 48 + 2^32
+        {u"99999999999999999999", EUnknownLanguage, {}},
+        {u"EN(85)", EUnknownLanguage, {}},
+        {u"EN(98)", EUnknownLanguage, {}},
+        {u"EN(-1)", EUnknownLanguage, {}},
+        {u"EN(2147483647)", EUnknownLanguage, {}},
+        {u"EN(4294967343)", EUnknownLanguage, {}},
+        {u"XX(1)", EUnknownLanguage, {}},
+        {u"EN(", ENumberExpected, {}},
+        {u"EN(1", EUnexpectedToken, {}},
+        {u"EN(x)", ENumberExpected, {}},
+        {u"EN(1,2)", EUnexpectedToken, {}},
+        {u"EN,\"FR\"", EIdentifierExpected, {}},
+    };
+    for (const auto& c : cases) {
+        std::u16string names;
+        for (size_t i = 0; i < c.numbers.size(); ++i)
+            names += i ? u",\"n\"" : u"\"n\"";
+        const std::u16string text = u"&" + c.languages + u"\n#{" + names + u"},(0x1),1,0,0\n";
+        EXPECT_EQ(ParseCode(text), c.code) << test::Text(text);
+        std::unique_ptr<Package> package;
+        EXPECT_EQ(ParsePackageText(text, package), c.code ? err::kCorruptPackage : 0);
+        if (c.code == 0 && package) {
+            EXPECT_EQ(package->languages, c.numbers) << test::Text(text);
+        }
+    }
+    // A "(" on the next line starts a package dependency, not a CODE(n).
+    auto p = Parse(u"&EN\n(0x5), 1, 0, 0, {\"d\"}\n#{\"A\"},(0x1),1,0,0\n");
+    EXPECT_EQ(p->languages, std::vector<uint32_t>{EN});
+    ASSERT_EQ(p->packageDependencies.size(), 1u);
+    EXPECT_EQ(p->packageDependencies[0]->uid, 5u);
+}
+
+// makesis has no code of its own for 48 (its SF is Swiss French), so it is written by number.
+TEST(PackageReaderTest, LanguageFortyEightIsWrittenAsItsNumber) {
+    auto p = CreatePackage({EN, 48, 11});
+    const WideText text = PackageText(*p);
+    EXPECT_EQ(text.substr(0, text.find(u'\r')), u"&EN,48,SF");
+    std::unique_ptr<Package> back;
+    ASSERT_EQ(ParsePackageText(text, back), 0);
+    EXPECT_EQ(Describe(*back), Describe(*p));
+}
+
+// A UID is unsigned 32-bit, every other number signed 32-bit, where 0x text up to 0xFFFFFFFF
+// stands for its bit pattern. A number that does not fit makes the file corrupt.
+TEST(PackageReaderTest, NumbersMustFitTheirFields) {
+    const std::u16string en = u"&EN\n", head = u"&EN\n#{\"A\"},(0x1),1,0,0\n";
+    const struct {
+        std::u16string text;
+        std::string fragment; // of the package's description
+    } fits[] = {
+        {en + u"#{\"A\"},(0xFFFFFFFF),2147483647,-2147483648,0x80000000",
+         "uid=0xffffffff type=0 version=2147483647.-2147483648.-2147483648 "},
+        {en + u"#{\"A\"},(4294967295),+1,0xffffffff,0X7FFFFFFF",
+         "uid=0xffffffff type=0 version=1.-1.2147483647 "},
+        {head + u"+(0xFFFFFFFF=-2147483648, 2147483647=0)",
+         "property -1=-2147483648\nproperty 2147483647=0\n"},
+        {head + u"(0xFFFFFFFF), *, 0x7FFFFFFF, -1 ~ 0xFFFFFFFF, *, 2147483647, {\"d\"}",
+         "package 0xffffffff -1.2147483647.-1~-1.-1.2147483647 d\n"},
+        {head + u"[4294967295], 1, 2, 3, {\"d\"}", "device 0xffffffff 1.2.3/-1.-1.-1 d\n"},
+        {head + u"@\"a.sis\",(0xFFFFFFFF)", "sis a.sis uid=0xffffffff always\n"},
+    };
+    for (const auto& c : fits) {
+        const std::string description = Describe(*Parse(c.text));
+        EXPECT_NE(description.find(c.fragment), std::string::npos) << test::Text(c.text) << "\n"
+                                                                   << description;
+    }
+    const std::u16string refused[] = {
+        en + u"#{\"A\"},(0x1FFFFFFFF),1,0,0",
+        en + u"#{\"A\"},(4294967296),1,0,0",
+        en + u"#{\"A\"},(-1),1,0,0",
+        en + u"#{\"A\"},(0x),1,0,0",
+        en + u"#{\"A\"},(1),2147483648,0,0",
+        en + u"#{\"A\"},(1),1,-2147483649,0",
+        en + u"#{\"A\"},(1),1,0,0x100000000",
+        en + u"#{\"A\"},(1),1a,0,0",
+        head + u"+(1=99999999999999999999)",
+        head + u"+(4294967296=1)",
+        head + u"(0x1FFFFFFFF), 1, 0, 0, {\"d\"}",
+        head + u"[1], 1, 0, 2147483648, {\"d\"}",
+        head + u"(1), 1, 0, 0 ~ 0x100000000, 0, 0, {\"d\"}",
+        head + u"@\"a.sis\",(0x100000000)",
+        head + u"{@\"a.sis\"},(4294967296)",
+        head + u"IF NOT package(0x100000000) @\"a.sis\",(1) ENDIF",
+    };
+    for (const std::u16string& text : refused) {
+        EXPECT_EQ(ParseCode(text), ENumberExpected) << test::Text(text);
+        std::unique_ptr<Package> package;
+        EXPECT_EQ(ParsePackageText(text, package), err::kCorruptPackage) << test::Text(text);
+        EXPECT_EQ(package, nullptr);
+    }
 }
 
 TEST(PackageReaderTest, Items) {
@@ -218,7 +327,9 @@ TEST(PackageReaderTest, Samples) {
         "file menu.txt -> e:\\data\\Caf\u00e9\\menu.txt FF/RI/wait\n");
 
     auto wide = LoadSample("wide_utf16le.pkg");
-    EXPECT_EQ(itemAs<InstallFileItem>(wide->items.first)->source, u"data\\\u03a9mega.txt");
+    const auto* wideFile = itemAs<InstallFileItem>(wide->items.first);
+    ASSERT_NE(wideFile, nullptr);
+    EXPECT_EQ(wideFile->source, u"data\\\u03a9mega.txt");
     EXPECT_EQ(std::tie(wide->type, wide->signing.passphrase, wide->logo.overrideMime),
               std::tuple(PackageType::AddOn, u"secret", true));
 }
@@ -232,7 +343,11 @@ TEST(PackageReaderTest, RoundTrip) {
     p->logo = {true, u"gfx\\logo.png", u"image/png", u"\\resource\\apps\\logo.png", u'E', true};
     AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{1, -2}));
     AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{3, 4}));
+    AddProperty(p->properties,
+                std::make_unique<PackageProperty>(PackageProperty{INT32_MIN, INT32_MAX}));
     *AddDependency(p->deviceDependencies, CreateDependency(2)) = {0x101f7961, {u"S", u"S"}, 5};
+    *AddDependency(p->deviceDependencies, CreateDependency(2)) = {
+        0xFFFFFFFF, {u"T", u"T"}, INT32_MAX, INT32_MIN, 0, -1, -1, -1, false};
     *AddDependency(p->packageDependencies, CreateDependency(2)) = {7, {u"Q", u"R"}, 4, 6, -1, 4, 7,
                                                                    1, true};
     p->output = {true, u"C:\\Out\\", u"Demo.sis"};

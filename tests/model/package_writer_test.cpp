@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace tb {
 namespace {
 
@@ -69,6 +71,14 @@ WideText Items(const Package& p, const SourcePathResolver& resolve = {}) {
     return text.substr(begin, end - begin);
 }
 
+// FF FE and the text as UTF-16LE.
+std::string FileBytes(const WideText& text) {
+    std::string bytes = "\xff\xfe";
+    for (char16_t c : text)
+        bytes += {char(c & 0xff), char(c >> 8)};
+    return bytes;
+}
+
 TEST(PackageWriterTest, WorkedExampleTextAndFileBytes) {
     auto p = WorkedExample();
     EXPECT_EQ(PackageText(*p), kWorkedExample);
@@ -76,10 +86,25 @@ TEST(PackageWriterTest, WorkedExampleTextAndFileBytes) {
     test::TempDir dir;
     const std::string path = dir.file("demo.pkg");
     ASSERT_EQ(WritePackage(*p, path), 0);
-    std::string expected = "\xff\xfe";
-    for (char16_t c : kWorkedExample)
-        expected += {char(c & 0xff), char(c >> 8)};
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(ReadBytes(path), FileBytes(kWorkedExample));
+}
+
+// The file is written in pieces as the text is built; together they are the one text, with
+// resolved paths too, and a hard-linked file (rewritten in place) gets all of it.
+TEST(PackageWriterTest, LargePackageFileHoldsTheWholeText) {
+    auto p = WorkedExample();
+    for (int i = 0; i < 5000; ++i)
+        Add(*p, File(u"C:\\src\\file" + WideText(size_t(i % 40), u'x') + u".txt", u"\\f.txt"));
+    const SourcePathResolver resolve = [](const WideText& path) { return u"/sdk/" + path; };
+    test::TempDir dir;
+    const std::string path = dir.file("big.pkg"), link = dir.file("link.pkg");
+    ASSERT_EQ(WritePackage(*p, path, resolve), 0);
+    const WideText text = PackageText(*p, resolve);
+    ASSERT_GT(text.size(), 200000u);
+    EXPECT_EQ(ReadBytes(path), FileBytes(text));
+    ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
+    ASSERT_EQ(WritePackage(*p, path), 0);
+    EXPECT_EQ(ReadBytes(link), FileBytes(PackageText(*p)));
 }
 
 TEST(PackageWriterTest, HeaderSectionsAndOptionalBlocks) {
@@ -188,10 +213,14 @@ TEST(PackageWriterTest, QuoteRefusedAndFileUntouched) {
     p->logo.source = u"\"";
     auto* dialog = Add(*p, std::make_unique<ShowDialogItem>(u"d.txt"));
     dialog->name = u"say \"hi\"";
-    static_cast<InstallFileItem*>(p->items.first)->mimeType = u"\"";
+    auto* first = itemAs<InstallFileItem>(p->items.first);
+    ASSERT_NE(first, nullptr);
+    first->mimeType = u"\"";
     EXPECT_EQ(FindUnwritableText(*p), nullptr);
 
-    auto* help = static_cast<OptionItem*>(p->items.first->next->firstChild);
+    auto* help = itemAs<OptionItem>(p->items.first->next->firstChild);
+    ASSERT_NE(help, nullptr);
+    ASSERT_EQ(help->names.size(), 2u);
     help->names[1] = u"A\"ide";
     EXPECT_EQ(FindUnwritableText(*p), &help->names[1]);
     help->names[1] = u"Aide";

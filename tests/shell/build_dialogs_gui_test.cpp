@@ -83,6 +83,7 @@ TEST_F(BuildDialogsTest, SignedBuildAdvancesWhileModalAndReportsTheBuiltFile) {
         << looks();
     EXPECT_TRUE(watcher.looks.contains(
         "Signing package...|Validation complete|Building complete|Signing...*"));
+    ASSERT_FALSE(watcher.looks.isEmpty());
     EXPECT_EQ(watcher.looks.back(),
               "Signing package...|Validation complete|Building complete|Signing complete");
     EXPECT_EQ(text, "Package 'App' was successfully built to '" + builtFile() + "'");
@@ -100,6 +101,7 @@ TEST_F(BuildDialogsTest, UnsignedBuildHasNoSigningRowAndDontShowAgainTakesEffect
         d.openFolderButton()->click();
     });
     build();
+    ASSERT_FALSE(watcher.looks.isEmpty());
     EXPECT_EQ(watcher.looks.back().section('|', 1), "Validation complete|Building complete")
         << looks();
     EXPECT_FALSE(watcher.looks.join(' ').contains("Sign")) << looks();

@@ -4,24 +4,36 @@
 #include "shell/main_window.h"
 #include "shell/messages.h"
 #include "shell/status_bar.h"
+#include "shell/view_bar.h"
+#include "shell/welcome_page.h"
 #include "support/gui_doubles.h"
 #include "support/modal_dialogs.h"
+#include "support/qt_printers.h"
 #include "support/recording_message_boxes.h"
 #include "support/temp_dir.h"
 #include "ui/gui_build_events.h"
+#include "ui/help_window.h"
 #include "ui/qt_text.h"
 #include "util/error_code.h"
+#include "util/path.h"
 #include "views/view_page.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QThread>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
@@ -30,6 +42,19 @@ namespace {
 
 using ui::MessageAnswer;
 namespace cmd = ui::cmd;
+
+// WCAG contrast ratio of two colours, 1 to 21; 3 is the least for readable interface text.
+double ContrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& colour) {
+        auto channel = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 SdkList Sdks(size_t count) {
     SdkList sdks;
@@ -62,12 +87,35 @@ protected:
                 return menu;
         return nullptr;
     }
+    // The Recent Files menu's texts, and the texts the recent files list calls for.
+    QStringList recentMenuTexts() const {
+        QStringList texts;
+        for (QAction* action : submenu("Recent Files")->actions())
+            texts << action->text();
+        return texts;
+    }
+    QStringList recentListTexts() const {
+        QStringList texts;
+        for (size_t i = 0; i < app->recentFiles.size(); ++i)
+            texts << QStringLiteral("%1 %2").arg(i + 1).arg(
+                ui::ToQString(app->recentFiles[i].path));
+        return texts;
+    }
+    QString titleFor(const QString& path) const {
+        return QFileInfo(path).fileName() + " - Orchardly Tinderbridge 1.0";
+    }
+    // Three packages in the recent files, A the most recent.
+    void recentPackages() {
+        for (const char* name : {"A.pkg", "B.pkg", "C.pkg"})
+            settings.recentFiles.push_back({fromHostPath(packageFile(name)), u"Application", 1});
+    }
 
     TempDir dir;
     AppSettings settings{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
     ui::GuiBuildEvents events;
     RecordingMessageBoxes boxes;
     AnsweringFileDialogs files;
+    RecordingDesktop desktop;
     ui::CommandRegistry commands;
     std::unique_ptr<Application> app;
     std::unique_ptr<MainWindow> window; // goes first
@@ -101,8 +149,7 @@ TEST_F(MainWindowTest, PackageCommandsFollowTheOpenPackageAndTheSdks) {
               std::tuple(3, "Phone (GCCE)"));
     EXPECT_EQ(std::tuple(window->statusPane()->messageText(), window->statusPane()->languageText()),
               std::tuple("Package was successfully opened", "English"));
-    EXPECT_EQ(submenu("Recent Files")->actions().at(0)->text(),
-              "1 " + QString::fromStdString(dir.file("Demo.pkg")));
+    EXPECT_EQ(recentMenuTexts(), QStringList{"1 " + QString::fromStdString(dir.file("Demo.pkg"))});
 
     // The tool bar list, the menu radio entries and the configuration move together.
     commands.execute(cmd::kFirstPlatform + 2);
@@ -172,6 +219,7 @@ TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
 
 TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
     settings.installDir = u"/no/such/install";
+    desktop.opens = false; // a missing file is reported as such, opener or not
     start(1);
     commands.execute(cmd::kHelp);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -182,8 +230,9 @@ TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
     openThroughDialog(path);
     app->document.package()->output.outputFolder = u"/no/such/output";
     commands.execute(cmd::kOpenOutputFolder);
-    EXPECT_EQ(boxes.shown.back().text, "The folder '/no/such/output' coult not be found.");
-    EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Error);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, "The folder '/no/such/output' coult not be found.");
+    EXPECT_EQ(boxes.shown[1].icon, ui::MessageIcon::Error);
 
     std::filesystem::remove_all(dir.path());
     commands.execute(cmd::kSave);
@@ -193,8 +242,105 @@ TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
 
     boxes.answers = {MessageAnswer::No};
     openThroughDialog(path);
-    EXPECT_EQ(boxes.shown.back().text, ui::ToQString(messages::OpenMessage(err::kNotFound)));
+    ASSERT_EQ(boxes.shown.size(), 5u); // the close question, then the message
+    EXPECT_EQ(boxes.shown[4].text, ui::ToQString(messages::OpenMessage(err::kNotFound)));
     EXPECT_EQ(window->mode(), MainWindowMode::Empty);
+    EXPECT_TRUE(desktop.opened.empty());
+}
+
+TEST_F(MainWindowTest, HelpAndOutputFolderWithAndWithoutADesktopApplication) {
+    settings.installDir = fromHostPath(dir.path().string());
+    const QString guide = QString::fromStdString(
+        dir.write("Tinderbridge.html", "<html><body><h1>The guide</h1><a href=\"#end\">end</a>"
+                                       "<h2 id=\"end\">End</h2></body></html>"));
+    const QString folder = QString::fromStdString(dir.path().string());
+    start(1);
+    openThroughDialog(packageFile());
+    auto helpShown = [&] { return window->helpWindow() && window->helpWindow()->isVisible(); };
+
+    struct Case {
+        bool opens;
+        int command;
+        QString handedOver;
+        bool helpWindow;
+        QString message;
+    } cases[] = {
+        {true, cmd::kHelp, guide, false, {}},
+        {true, cmd::kOpenOutputFolder, folder, false, {}},
+        {false, cmd::kHelp, guide, true, {}},
+        {false, cmd::kHelp, guide, true, {}}, // the same window again
+        {false, cmd::kOpenOutputFolder, folder, false,
+         "There is no application available to open the folder '" + folder + "'."},
+    };
+    for (const Case& c : cases) {
+        desktop.opens = c.opens;
+        desktop.opened.clear();
+        boxes.shown.clear();
+        if (window->helpWindow())
+            window->helpWindow()->close();
+        commands.execute(c.command);
+        ASSERT_EQ(desktop.opened.size(), 1u) << c.command << " " << c.opens;
+        EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(c.handedOver));
+        EXPECT_EQ(helpShown(), c.helpWindow) << c.command << " " << c.opens;
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(boxes.shown.empty()) << c.command << " " << c.opens;
+        } else {
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text, c.message);
+            EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Error);
+        }
+    }
+    ui::HelpWindow* help = window->helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(window->findChildren<ui::HelpWindow*>().size(), 1);
+    EXPECT_EQ(help->windowTitle(), "Orchardly Tinderbridge Help");
+    EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(guide));
+    EXPECT_TRUE(help->browser()->toPlainText().startsWith("The guide"));
+    // The guide's own links stay in the window.
+    desktop.opened.clear();
+    emit help->browser()->anchorClicked(QUrl("#end"));
+    EXPECT_EQ(help->browser()->source().adjusted(QUrl::RemoveFragment), QUrl::fromLocalFile(guide));
+    EXPECT_EQ(help->browser()->source().fragment(), "end");
+    EXPECT_TRUE(desktop.opened.empty());
+}
+
+TEST_F(MainWindowTest, RecentMenuEntriesOpenTheFileTheyNameAndFollowTheList) {
+    recentPackages();
+    boxes.defaultAnswer = MessageAnswer::No; // the close question
+    start(1);
+    EXPECT_EQ(recentMenuTexts(), recentListTexts());
+    for (int entry : {2, 1, 3, 3, 2}) { // menu positions from 1
+        QList<QAction*> actions = submenu("Recent Files")->actions();
+        ASSERT_GE(actions.size(), entry);
+        const QString named = actions[entry - 1]->text().section(' ', 1);
+        actions[entry - 1]->trigger();
+        EXPECT_EQ(window->windowTitle(), titleFor(named)) << "entry " << entry;
+        EXPECT_EQ(recentMenuTexts(), recentListTexts()) << "entry " << entry;
+        EXPECT_EQ(recentMenuTexts().value(0), "1 " + named);
+    }
+}
+
+TEST_F(MainWindowTest, WelcomePageEntriesOpenTheFileTheyNameAndTheMenuFollows) {
+    recentPackages();
+    boxes.defaultAnswer = MessageAnswer::No;
+    start(1);
+    window->setMode(MainWindowMode::Welcome);
+    auto* page = qobject_cast<WelcomePage*>(window->welcomePage());
+    ASSERT_NE(page, nullptr);
+    QTreeWidget* list = page->recentList();
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    const QString named = list->topLevelItem(1)->text(0);
+    emit list->itemClicked(list->topLevelItem(1), 0);
+    ASSERT_TRUE(WaitFor([&] { return window->mode() == MainWindowMode::Editing; }));
+    EXPECT_EQ(window->windowTitle(), titleFor(named));
+    EXPECT_EQ(recentMenuTexts(), recentListTexts());
+    EXPECT_EQ(recentMenuTexts().value(0), "1 " + named);
+
+    QList<QAction*> actions = submenu("Recent Files")->actions();
+    ASSERT_EQ(actions.size(), 3);
+    const QString next = actions[1]->text().section(' ', 1);
+    actions[1]->trigger();
+    EXPECT_EQ(window->windowTitle(), titleFor(next));
 }
 
 TEST_F(MainWindowTest, ADeletedRecentFileOffersToRemoveIt) {
@@ -202,7 +348,7 @@ TEST_F(MainWindowTest, ADeletedRecentFileOffersToRemoveIt) {
     start(1);
     QMenu* recent = submenu("Recent Files");
     ASSERT_TRUE(recent->menuAction()->isEnabled());
-    EXPECT_EQ(recent->actions().at(0)->text(), "1 /nowhere/Gone.pkg");
+    EXPECT_EQ(recentMenuTexts(), QStringList{"1 /nowhere/Gone.pkg"});
 
     boxes.answers = {MessageAnswer::No};
     commands.execute(cmd::kFirstRecent);
@@ -274,6 +420,61 @@ TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
     EXPECT_EQ(
         std::tuple(s.windowMaximized, s.toolBarVisible, s.statusBarVisible, s.outputPaneVisible),
         std::tuple(false, false, true, false));
+}
+
+TEST_F(MainWindowTest, AMaximisedWindowStoresTheNormalPlacementItHadBefore) {
+    start(1);
+    window->show();
+    window->move(100, 120);
+    window->resize(800, 600);
+    QCoreApplication::processEvents();
+    window->showMaximized();
+    ASSERT_TRUE(WaitFor([&] { return window->isMaximized(); }));
+    window->storePlacement();
+    const AppSettings& s = settings;
+    EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.windowMaximized),
+              std::tuple(100, 120, 800, 600, true));
+
+    window->showNormal();
+    ASSERT_TRUE(WaitFor([&] { return !window->isMaximized(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::tuple(window->pos(), window->size()),
+              std::tuple(QPoint(100, 120), QSize(800, 600)));
+}
+
+TEST_F(MainWindowTest, DisabledViewBarLabelsAndToolBarButtonsLookDisabled) {
+    start(1); // no package: the views and most buttons are disabled
+    auto* bar = window->findChild<ViewBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QColor background = bar->palette().color(QPalette::Mid);
+    const QList<QToolButton*> buttons = bar->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 8);
+    for (QToolButton* button : buttons) {
+        ASSERT_FALSE(button->isEnabled());
+        const QPalette& colours = button->palette();
+        const double disabled =
+            ContrastRatio(colours.color(QPalette::Disabled, QPalette::ButtonText), background);
+        EXPECT_GE(disabled, 3.0) << button->text().toStdString();
+        EXPECT_LT(disabled,
+                  ContrastRatio(colours.color(QPalette::Active, QPalette::ButtonText), background));
+    }
+
+    auto* toolBar = window->findChild<QToolBar*>("toolBar");
+    ASSERT_NE(toolBar, nullptr);
+    int disabledButtons = 0;
+    for (QAction* action : toolBar->actions()) {
+        if (action->isEnabled() || action->icon().isNull())
+            continue;
+        ++disabledButtons;
+        const QImage image = action->icon().pixmap(24, QIcon::Disabled).toImage();
+        int strongest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                strongest = std::max(strongest, qAlpha(image.pixel(x, y)));
+        EXPECT_LE(strongest, 110) << action->toolTip().toStdString() << " is not faint";
+        EXPECT_GE(strongest, 40) << action->toolTip().toStdString() << " is gone";
+    }
+    EXPECT_EQ(disabledButtons, 6); // Save, the Designer's four, Build
 }
 
 TEST_F(MainWindowTest, DividerIsTheViewAreaHeight) {

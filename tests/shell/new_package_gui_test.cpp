@@ -66,7 +66,9 @@ protected:
         dialog.createButton()->click();
         return dialog.result() == QDialog::Accepted;
     }
-    QString lastMessage() const { return boxes.shown.back().text; }
+    QString lastMessage() const {
+        return boxes.shown.empty() ? QString() : boxes.shown.back().text;
+    }
 };
 
 TEST_F(NewPackageTest, StartsFromSettingsAndKeepsCreateDisabledUntilComplete) {
@@ -100,6 +102,7 @@ TEST_F(NewPackageTest, RefusesBadNamesLocationsAndExistingPackagesAndStaysOpen) 
     for (const char* name : {"a|b", "CON", ".."}) {
         EXPECT_FALSE(create(dialog, name)) << name;
         EXPECT_EQ(lastMessage(), ToQString(messages::kInvalidPackageName)) << name;
+        ASSERT_FALSE(boxes.shown.empty());
         EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Error);
         EXPECT_EQ(dialog.focusWidget(), dialog.nameEdit());
     }
@@ -159,7 +162,8 @@ TEST_F(NewPackageTest, AsksToSaveTheOpenPackageBetweenTheLocationAndTheExistingF
     auto changeOld = [&](const char16_t* name) { app.document.package()->names[0] = name; };
     auto oldSaved = [&](const char* name) {
         std::unique_ptr<Package> onDisk;
-        return LoadPackage(oldPath, onDisk) == 0 && onDisk->names[0] == fromHostPath(name);
+        return LoadPackage(oldPath, onDisk) == 0 && !onDisk->names.empty() &&
+               onDisk->names[0] == fromHostPath(name);
     };
 
     NewPackageDialog dialog(nullptr, app);
@@ -172,6 +176,7 @@ TEST_F(NewPackageTest, AsksToSaveTheOpenPackageBetweenTheLocationAndTheExistingF
     boxes.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(create(dialog, "New"));
     EXPECT_EQ(lastMessage(), ToQString(messages::kSaveChanges));
+    ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown.back().buttons, ui::MessageButtons::YesNoCancel);
     EXPECT_EQ(boxes.shown.back().icon, ui::MessageIcon::Question);
     EXPECT_FALSE(oldSaved("Cancelled"));

@@ -145,6 +145,7 @@ TEST_F(PackageDocumentTest, SaveRefreshesTheRecentTypeAndClearsModified) {
     document.package()->type = PackageType::PreinstalledAddOn;
     ASSERT_EQ(document.save(), 0);
     EXPECT_FALSE(document.modified());
+    ASSERT_EQ(recent.size(), 1u);
     EXPECT_EQ(recent[0].typeName, u"Preinstalled Add-on");
     EXPECT_EQ(listener.events, "opened commit saved ");
 }
@@ -181,14 +182,75 @@ TEST_F(PackageDocumentTest, OpenRecentRefreshesAndMissingFilesAreReported) {
     recent.add(fromHostPath(dir.file("gone.pkg")), u"Application", 1);
     recent.add(fromHostPath(a.substr(0, a.size() - 4)), u"Application", 2); // no extension
     recent.add(fromHostPath(b), u"Application", 3);
+    // What the window rebuilds its menu from when it hears of the open.
+    struct FrontWhenOpened : DocumentListener {
+        const RecentFileList* list = nullptr;
+        WideText front;
+        void documentOpened() override { front = list->empty() ? u"" : (*list)[0].path; }
+    } seen;
+    seen.list = &recent;
+    document.addListener(&seen);
 
     ASSERT_EQ(document.openRecent(1), 0) << "the stored path gets .pkg added";
     EXPECT_EQ(document.filePath(), a);
+    ASSERT_EQ(recent.size(), 3u);
     EXPECT_EQ(recent[0].path, fromHostPath(a.substr(0, a.size() - 4)));
+    EXPECT_EQ(seen.front, recent[0].path) << "moved to the front before the event";
     EXPECT_GT(recent[0].lastOpened, 3u);
+    document.removeListener(&seen);
 
     EXPECT_EQ(document.openRecent(2), err::kNotFound);
     EXPECT_EQ(recent.size(), 3u) << "removal is the user's choice";
+}
+
+TEST_F(PackageDocumentTest, RelativeLocationsBecomeAbsoluteFolders) {
+    const std::string work = dir.file("work");
+    fs::create_directory(work);
+    test::ScopedWorkingDirectory cwd(work);
+    const struct {
+        const char* location;
+        bool createDirectory;
+        const char16_t* name;
+        std::string folder;
+    } cases[] = {
+        {".", false, u"Dot", work},
+        {"./", true, u"Sub", work + "/Sub"},
+        {"../work/.", false, u"Up", work},
+    };
+    for (const auto& c : cases) {
+        document.close();
+        ASSERT_EQ(document.create({c.name, {}, {1}, 0, c.location, c.createDirectory}), 0)
+            << c.location;
+        EXPECT_EQ(document.folder(), c.folder) << c.location;
+        EXPECT_EQ(settings.lastPackageLocation, fromHostPath(work)) << c.location;
+        std::unique_ptr<Package> onDisk;
+        ASSERT_EQ(LoadPackage(document.filePath(), onDisk), 0) << c.location;
+        EXPECT_EQ(onDisk->output.outputFolder, fromHostPath(c.folder)) << c.location;
+    }
+}
+
+TEST_F(PackageDocumentTest, RelativeOutputFoldersAreTakenFromThePackagesFolder) {
+    const std::string folder = dir.file("pkgs");
+    const struct {
+        const char* stored;
+        std::string expected;
+    } cases[] = {
+        {"out", folder + "/out"},
+        {".\\out", folder + "/out"},
+        {"./out/", folder + "/out/"},
+        {"..\\bin", dir.file("bin")},
+        {"sub\\..\\out", folder + "/out"},
+        {".", folder},
+        {"/elsewhere/out", "/elsewhere/out"},
+        {"D:\\out", "D:\\out"}, // a Windows drive path stays as it is
+        {"", folder},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.write(
+            "pkgs/P.pkg", std::string(kMinimal) + "; output_folder \"" + c.stored + "\"\n");
+        ASSERT_EQ(document.open(path, false), 0) << c.stored;
+        EXPECT_EQ(document.package()->output.outputFolder, fromHostPath(c.expected)) << c.stored;
+    }
 }
 
 TEST_F(PackageDocumentTest, ExportResolvesPathsAndReportsBadTargets) {

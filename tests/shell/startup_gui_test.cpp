@@ -2,6 +2,8 @@
 #include "shell/main_window.h"
 #include "shell/messages.h"
 #include "shell/startup.h"
+#include "support/modal_dialogs.h"
+#include "support/qt_printers.h"
 #include "support/recording_message_boxes.h"
 #include "support/temp_dir.h"
 #include "ui/qt_text.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 namespace tb::test {
@@ -26,14 +29,18 @@ protected:
         return dir.copy(TB_TEST_DATA_DIR "/pkg/handwritten_utf8.pkg", name);
     }
 
-    // Runs the program, notes how its window looked once the loop ran and closes it.
-    int run(const std::vector<std::string>& arguments, size_t sdkCount) {
+    // Runs the program, notes how its window looked once the loop ran, lets the user act on
+    // it and closes it.
+    int run(const std::vector<std::string>& arguments, size_t sdkCount,
+            const std::function<void(MainWindow&)>& user = {}) {
         SdkList sdks(sdkCount, SdkInfo{u"S60", u"S60_5th", u"/sdk", true});
         QTimer::singleShot(0, [&] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* window = qobject_cast<MainWindow*>(widget);
                     window && window->isVisible()) {
                     seen = {window->mode(), window->windowTitle(), window->isMaximized()};
+                    if (user)
+                        user(*window);
                     window->close();
                 }
         });
@@ -81,6 +88,42 @@ TEST_F(StartupTest, StartupActionChoosesWelcomePageOrEmptyWindowAndMaximisedIsKe
     EXPECT_EQ(run({}, 1), 0);
     EXPECT_EQ(seen, std::tuple(MainWindowMode::Empty, "Orchardly Tinderbridge 1.0", true));
     EXPECT_TRUE(AppSettings(paths).windowMaximized);
+}
+
+TEST_F(StartupTest, PlacementComesBackUnchangedRunAfterRunMaximisedOrNot) {
+    AppSettings first(paths);
+    first.windowX = 40, first.windowY = 50, first.windowWidth = 900, first.windowHeight = 700;
+    ASSERT_TRUE(first.save());
+    auto maximise = [](MainWindow& window) {
+        window.showMaximized();
+        WaitFor([&] { return window.isMaximized(); });
+    };
+    QRect restored;
+    auto restore = [&](MainWindow& window) {
+        window.showNormal();
+        WaitFor([&] { return !window.isMaximized(); });
+        restored = QRect(window.pos(), window.size());
+    };
+    const struct {
+        bool startsMaximised;
+        std::function<void(MainWindow&)> user;
+        bool endsMaximised;
+    } rounds[] = {
+        {false, maximise, true}, {true, {}, true},   {true, {}, true},   {true, {}, true},
+        {true, restore, false},  {false, {}, false}, {false, {}, false},
+    };
+    int round = 0;
+    for (const auto& r : rounds) {
+        ++round;
+        ASSERT_EQ(run({}, 1, r.user), 0);
+        EXPECT_EQ(std::get<2>(seen), r.startsMaximised) << "round " << round;
+        const AppSettings stored(paths);
+        EXPECT_EQ(std::tuple(stored.windowX, stored.windowY, stored.windowWidth,
+                             stored.windowHeight, stored.windowMaximized),
+                  std::tuple(40, 50, 900, 700, r.endsMaximised))
+            << "round " << round;
+    }
+    EXPECT_EQ(restored, QRect(40, 50, 900, 700));
 }
 
 TEST_F(StartupTest, AnUnreadableArgumentLeavesTheEmptyWindow) {

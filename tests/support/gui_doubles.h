@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ui/command_registry.h"
+#include "ui/desktop_services.h"
 #include "ui/file_dialogs.h"
 
 #include <QStringList>
+#include <QUrl>
 
 #include <vector>
 
@@ -35,6 +37,20 @@ struct CommandLog : ui::CommandHandler {
     bool handleCommand(int id) override { return ids.push_back(id), takes < 0 || id == takes; }
     int takes;
     std::vector<int> ids;
+};
+
+// Stands in for the desktop's applications while alive: records every address handed to it
+// and answers with opens (false: the desktop has no application for it).
+struct RecordingDesktop {
+    RecordingDesktop() {
+        ui::SetOpenUrlHandler([this](const QUrl& url) { return opened.push_back(url), opens; });
+    }
+    ~RecordingDesktop() { ui::SetOpenUrlHandler(nullptr); }
+    RecordingDesktop(const RecordingDesktop&) = delete;
+    RecordingDesktop& operator=(const RecordingDesktop&) = delete;
+
+    bool opens = true;
+    std::vector<QUrl> opened;
 };
 
 } // namespace tb::test

@@ -19,4 +19,10 @@ inline Lines LogLines(const BuildOutputLog& log) {
     return lines;
 }
 
+// The last entry, or "(nothing)" for an empty list: a test that looks at the end of a result
+// fails on an empty one instead of crashing.
+inline std::string LastOf(const std::vector<std::string>& list) {
+    return list.empty() ? std::string("(nothing)") : list.back();
+}
+
 } // namespace tb::test

@@ -106,4 +106,22 @@ private:
     bool hadOld_ = false;
 };
 
+// Makes folder the working directory for the lifetime of the object.
+class ScopedWorkingDirectory {
+public:
+    explicit ScopedWorkingDirectory(const std::filesystem::path& folder)
+        : old_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~ScopedWorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(old_, ignored);
+    }
+    ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+    ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path old_;
+};
+
 } // namespace tb::test

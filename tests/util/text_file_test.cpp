@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tb {
@@ -40,29 +46,28 @@ TEST_F(TextFileTest, ReadsByByteOrderMark) {
         EXPECT_EQ(read(bytes), text) << testing::PrintToString(bytes);
 }
 
-TEST_F(TextFileTest, ReadsLongFilesAcrossPieces) {
-    // "€😀é" is 9 bytes, so sequences straddle every 128-byte piece boundary with or without
-    // the 3-byte mark; the text ends in an incomplete sequence.
+TEST_F(TextFileTest, ReadsLongFilesAcrossBlocks) {
+    // "€😀é" is 9 bytes, so sequences straddle the boundaries of the blocks read (a power of two)
+    // with or without the 3-byte mark; the text ends in an incomplete sequence.
     std::string bytes;
     WideText expected;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 60000; ++i) {
         bytes += "\xE2\x82\xAC\xF0\x9F\x98\x80\xC3\xA9";
         expected += u"\u20AC\U0001F600\u00E9";
     }
     EXPECT_EQ(read(bytes + "\xE2\x82"), expected + u"\uFFFD");
     EXPECT_EQ(read("\xEF\xBB\xBF" + bytes + "\xE2\x82"), expected + u"\uFFFD");
-    // Exactly one piece long: the incomplete end is flushed by the empty read after it.
-    std::string exact;
-    for (int i = 0; i < 42; ++i)
-        exact += "\xE2\x82\xAC";
-    EXPECT_EQ(read(exact + "\xE2\x82"), WideText(42, u'\u20AC') + u"\uFFFD");
+    // Exactly one block long: the incomplete end is flushed by the empty read after it.
+    std::string exact(size_t(1) << 18, 'a');
+    exact.replace(exact.size() - 2, 2, "\xE2\x82");
+    EXPECT_EQ(read(exact), WideText(exact.size() - 2, u'a') + u"\uFFFD");
 
     std::string be = "\xFE\xFF";
-    for (int i = 0; i < 300; ++i)
+    for (int i = 0; i < 300000; ++i)
         be += std::string("\x01", 1) + static_cast<char>(i);
-    WideText text = read(be);
-    ASSERT_EQ(text.size(), 300u);
-    EXPECT_EQ(text[299], static_cast<char16_t>(0x0100 | (299 & 0xFF)));
+    WideText text = read(be + "x");
+    ASSERT_EQ(text.size(), 300000u);
+    EXPECT_EQ(text[299999], static_cast<char16_t>(0x0100 | (299999 & 0xFF)));
 }
 
 TEST_F(TextFileTest, ReadErrors) {
@@ -125,13 +130,101 @@ TEST_F(TextFileTest, FailedWriteLeavesOldFileAndNoTemporaries) {
     EXPECT_EQ(WriteTextFile(dir.file("missing/a.pkg"), u"x"), err::kNotFound);
     EXPECT_EQ(WriteTextFile(path + "/a.pkg", u"x"), err::kNotFound); // parent is a file
 
-    if (geteuid() == 0)
-        return; // root ignores folder permissions
-    ASSERT_EQ(chmod(dir.path().c_str(), 0500), 0);
-    EXPECT_EQ(WriteTextFile(path, u"new"), err::kAccessDenied);
-    chmod(dir.path().c_str(), 0700);
+    // A source that gives up halfway abandons the save with its code.
+    const ByteSource halfway = [](const ByteWriter& write) {
+        write("new bytes");
+        return err::kOutOfMemory;
+    };
+    EXPECT_EQ(WriteFileAtomically(path, 100, halfway), err::kOutOfMemory);
     EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(dir.entries().size(), 2u);
+    EXPECT_EQ(dir.entries(), (Names{"folder.pkg", "keep.pkg"}));
+}
+
+const std::string kNew("\xFF\xFEn\0e\0w\0", 8);
+
+// No write bit for anyone refuses the save even for root, whom access(2) would let through.
+TEST_F(TextFileTest, ReadOnlyFileIsRefusedAndKept) {
+    const std::string path = dir.write("locked.pkg", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    const std::string link = dir.file("link.pkg");
+    ASSERT_EQ(symlink(path.c_str(), link.c_str()), 0);
+    for (const std::string& name : {path, link}) {
+        EXPECT_EQ(WriteTextFile(name, u"new"), err::kAccessDenied) << name;
+        EXPECT_EQ(ReadBytes(path), "old");
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_EQ(dir.entries(), (Names{"link.pkg", "locked.pkg"}));
+}
+
+// A new file in place of the old one would split the links: both names see the new text.
+TEST_F(TextFileTest, HardLinkedFileIsRewrittenInPlace) {
+    const std::string first = dir.write("first.pkg", "old"), second = dir.file("second.pkg");
+    ASSERT_EQ(link(first.c_str(), second.c_str()), 0);
+    ASSERT_EQ(WriteTextFile(second, u"new"), 0);
+    EXPECT_EQ(ReadBytes(first), kNew);
+    ASSERT_EQ(WriteTextFile(first, u"n"), 0); // shorter: the rest is cut off
+    EXPECT_EQ(ReadBytes(second), std::string("\xFF\xFEn\0", 4));
+    struct stat a {};
+    struct stat b {};
+    ASSERT_EQ(stat(first.c_str(), &a), 0);
+    ASSERT_EQ(stat(second.c_str(), &b), 0);
+    EXPECT_EQ(std::pair(a.st_ino, a.st_nlink), std::pair(b.st_ino, nlink_t(2)));
+    EXPECT_EQ(dir.entries(), (Names{"first.pkg", "second.pkg"}));
+}
+
+// No new entry can come into the folder: its write bits off, or, for root whom they do not
+// bind, the immutable attribute (files inside stay writable). False when neither holds.
+bool lockFolder(const std::string& folder, bool locked) {
+    if (geteuid() != 0)
+        return chmod(folder.c_str(), locked ? 0555 : 0700) == 0;
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = locked ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        close(fd);
+    return done;
+}
+
+TEST_F(TextFileTest, FileInReadOnlyFolderIsRewrittenInPlace) {
+    const std::string path = dir.write("folder/keep.pkg", "old");
+    const std::string folder = dir.file("folder");
+    if (!lockFolder(folder, true))
+        GTEST_SKIP() << "this file system cannot make the folder unwritable for root";
+    struct Unlock { // an immutable folder would outlive the test's own folder
+        std::string folder;
+        ~Unlock() { lockFolder(folder, false); }
+    } unlock{folder};
+    EXPECT_EQ(WriteTextFile(path, u"new"), 0);
+    EXPECT_EQ(ReadBytes(path), kNew);
+    // No new file can come into the folder, and a file without write permission stays.
+    EXPECT_EQ(WriteTextFile(folder + "/fresh.pkg", u"x"), err::kAccessDenied);
+    ASSERT_EQ(chmod(path.c_str(), 0644 & ~0200), 0);
+    EXPECT_EQ(WriteTextFile(path, u"other"), err::kAccessDenied);
+    EXPECT_EQ(ReadBytes(path), kNew);
+    ASSERT_TRUE(lockFolder(folder, false));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+// A pipe cannot seek; its text arrives in pieces.
+TEST_F(TextFileTest, ReadsFromAPipe) {
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string bytes = "\xFF\xFE";
+    WideText expected;
+    for (int i = 0; i < 100000; ++i) {
+        const auto c = char16_t(0x20 + i % 0x3000);
+        bytes += {char(c & 0xFF), char(c >> 8)};
+        expected += c;
+    }
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << bytes; });
+    WideText text;
+    EXPECT_EQ(ReadTextFile(fifo, text), 0);
+    writer.join();
+    EXPECT_EQ(text, expected);
 }
 
 } // namespace

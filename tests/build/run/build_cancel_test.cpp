@@ -35,7 +35,7 @@ TEST_F(BuildCancelTest, CancelReturnsOnceTheHelperHasStopped) {
     const double seconds = cancelWhileRunning();
     EXPECT_LT(seconds, 5.0);
     EXPECT_FALSE(controller.building());
-    EXPECT_EQ(recorder.all.back(), "8004");
+    EXPECT_EQ(LastOf(recorder.all), "8004");
     EXPECT_EQ(recorder.terminals, 1);
     EXPECT_FALSE(std::filesystem::exists(outputFile()));
     EXPECT_TRUE(temporaryFolderEmpty());
@@ -47,7 +47,7 @@ TEST_F(BuildCancelTest, ToolIgnoringTerminationIsKilled) {
     const double seconds = cancelWhileRunning();
     std::printf("cancel with a tool ignoring SIGTERM took %.2f s\n", seconds);
     EXPECT_LT(seconds, 8.0);
-    EXPECT_EQ(recorder.all.back(), "8004");
+    EXPECT_EQ(LastOf(recorder.all), "8004");
 }
 
 TEST_F(BuildCancelTest, HelperIgnoringCancelIsKilledAfterTheTimeout) {
@@ -57,7 +57,7 @@ TEST_F(BuildCancelTest, HelperIgnoringCancelIsKilledAfterTheTimeout) {
     const double seconds = cancelWhileRunning();
     EXPECT_GE(seconds, 9.0);
     EXPECT_LT(seconds, 20.0);
-    EXPECT_EQ(recorder.all.back(), "8004");
+    EXPECT_EQ(LastOf(recorder.all), "8004");
     EXPECT_TRUE(temporaryFolderEmpty());
 }
 
@@ -79,7 +79,7 @@ TEST_F(BuildCancelTest, MegabyteOfOutputKeepsUp) {
     start = Clock::now();
     build();
     const double buildSeconds = secondsSince(start);
-    EXPECT_EQ(recorder.all.back(), "8002");
+    EXPECT_EQ(LastOf(recorder.all), "8002");
     std::printf("1 MB of output: helper alone %.3f s, whole build %.3f s\n", helperSeconds,
                 buildSeconds);
     EXPECT_LT(buildSeconds - helperSeconds, 3.0);

@@ -70,8 +70,9 @@ protected:
     }
 
     // Starts a build and delivers its events until it has ended and its worker is done.
-    void build() {
-        controller.startBuild(packageFile, *package, configuration);
+    void build() { build(configuration); }
+    void build(const BuildConfiguration& sdk) {
+        controller.startBuild(packageFile, *package, sdk);
         waitForEnd();
     }
     void waitForEnd() {

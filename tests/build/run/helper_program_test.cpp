@@ -45,9 +45,36 @@ TEST(BuildHelper, ToolLinesGetCarriageReturnsAndFailuresLeaveNoFile) {
     dir.write("a.sis", "old");
     const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis")});
     EXPECT_EQ(result.exit.value, 1);
-    EXPECT_NE(result.output.find(pkg + "(2) : processing header\r\n"), std::string::npos);
-    EXPECT_NE(result.output.find(pkg + "(3) : error: file I/O fault.\r\n"), std::string::npos);
+    EXPECT_NE(result.output.find("a.pkg(2) : processing header\r\n"), std::string::npos);
+    EXPECT_NE(result.output.find("a.pkg(3) : error: file I/O fault.\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("a.sis")));
+}
+
+// The Linux makesis takes any argument before the package file that starts with '-' or '/'
+// for a switch: it must run in the package's folder and get the file by a name it accepts.
+TEST(BuildHelper, MakesisGetsThePackageByNameInItsFolder) {
+    TempDir dir;
+    ScopedEnv linux("FAKE_TOOLS", "linux");
+    ScopedEnv folders("FAKE_MAKESIS_CWD_FILE", dir.file("cwd"));
+    ScopedEnv arguments("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
+    const struct {
+        const char* file;
+        const char* given; // what makesis gets
+    } cases[] = {{"a.pkg", "a.pkg"}, {"-a.pkg", "./-a.pkg"}, {"a b.pkg", "a b.pkg"}};
+    for (const auto& c : cases) {
+        const std::string pkg =
+            dir.write(std::string("tmp/") + c.file, "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n");
+        std::filesystem::remove(dir.file("argv"));
+        std::filesystem::remove(dir.file("cwd"));
+        const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("out.sis")});
+        EXPECT_EQ(result.exit.value, 0) << result.output;
+        EXPECT_NE(result.output.find(std::string(c.given) + "(2) : processing header\r\n"),
+                  std::string::npos)
+            << result.output;
+        EXPECT_EQ(ReadBytes(dir.file("cwd")), dir.file("tmp") + "\n");
+        EXPECT_EQ(ReadBytes(dir.file("argv")),
+                  "-v\n" + std::string(c.given) + "\n" + dir.file("out.sis") + "\n--\n");
+    }
 }
 
 TEST(OutputDecoder, KeepsACharacterCutBetweenPieces) {
