@@ -66,8 +66,10 @@ constexpr std::u16string_view kEmbedLoadFailureFile = u" in loading embedded SIS
 
 // Where makesis goes after finishing item and everything below it: the next item of the same
 // list; at the end of an option's items the next option that has items (options without items
-// have no IF block); at the end of an option list whatever follows the list, at any depth.
-// None past the end of the sequence.
+// have no IF block); at the end of a condition branch's items the first item of the next
+// branch that has any (makesis reports no ELSEIF or ELSE line, and takes every branch in); at
+// the end of a list whatever follows its option list or block, at any depth. None past the end
+// of the sequence.
 const InstallItem* itemAfter(const InstallItem* item) {
     while (item) {
         if (item->next)
@@ -81,11 +83,26 @@ const InstallItem* itemAfter(const InstallItem* item) {
                     return option;
             }
             item = parent->parent;
+        } else if (parent->kind == InstallItemKind::ConditionBranch) {
+            for (const InstallItem* branch = parent->next; branch; branch = branch->next) {
+                if (branch->firstChild)
+                    return branch->firstChild;
+            }
+            item = parent->parent;
         } else {
             item = parent;
         }
     }
     return nullptr;
+}
+
+// The first item of a condition block's branches, or what follows an empty block.
+const InstallItem* intoBlock(const InstallItem* block) {
+    for (const InstallItem* branch = block->firstChild; branch; branch = branch->next) {
+        if (branch->firstChild)
+            return branch->firstChild;
+    }
+    return itemAfter(block);
 }
 
 std::u16string_view textAt(const LocalizedText& texts, size_t index) {
@@ -262,7 +279,9 @@ void BuildStepTracker::fileStep() {
     if (!current_)
         return;
     std::optional<WideText> line;
-    if (const auto* file = itemAs<InstallFileItem>(current_)) {
+    if (IsNullFile(current_)) {
+        // Nothing is added: its target is only removed at uninstallation.
+    } else if (const auto* file = itemAs<InstallFileItem>(current_)) {
         const bool preinstalled = package_.type == PackageType::PreinstalledApplication ||
                                   package_.type == PackageType::PreinstalledAddOn;
         line = (preinstalled ? u"Processing " : u"Adding ") + expand(file->source) + u"...";
@@ -290,7 +309,9 @@ void BuildStepTracker::languageStep() {
     if (!current_)
         return;
     std::optional<WideText> line;
-    if (itemAs<InstallLanguageFileItem>(current_)) {
+    if (IsNullFile(current_)) {
+        // a null file in language form: nothing is added
+    } else if (itemAs<InstallLanguageFileItem>(current_)) {
         line = u"Adding Language file...";
     } else if (const auto* dialog = itemAs<ShowLanguageDialogItem>(current_)) {
         line = u"Adding Language dialog '" + dialog->name + u"'...";
@@ -320,6 +341,8 @@ void BuildStepTracker::ifStep() {
     previous_ = current_;
     if (current_->kind == InstallItemKind::Option && current_->firstChild)
         current_ = current_->firstChild;
+    else if (current_->kind == InstallItemKind::ConditionBlock)
+        current_ = intoBlock(current_);
 }
 
 void BuildStepTracker::explainEmbedFailure() {

@@ -30,6 +30,8 @@ void writeFilePart(JsonWriter& json, const FileItemBase& f) {
     json.key("mimeType").value(std::u16string_view(f.mimeType));
     writeChar(json, "drive", f.drive);
     json.key("fileType").value(int64_t(f.fileType));
+    if (f.fileType == FileType::FN)
+        json.key("nullFile").value(true);
     json.key("runOption").value(int64_t(f.runOption));
     json.key("runWaitEnd").value(f.runWaitEnd);
 }
@@ -63,6 +65,12 @@ void writeItem(JsonWriter& json, const InstallItem& item) {
         json.key("sources").stringArray(ld->sources);
     } else if (auto* o = itemAs<OptionItem>(&item)) {
         json.key("names").stringArray(o->names);
+    } else if (auto* b = itemAs<ConditionBranchItem>(&item)) {
+        // The condition in the form it is written back in; none for ELSE.
+        if (b->condition)
+            json.key("condition").value(std::u16string_view(ConditionText(*b->condition)));
+        else
+            json.key("else").value(true);
     }
     if (item.firstChild) {
         json.key("children");
@@ -89,6 +97,7 @@ std::string PackageToJson(const Package& p) {
     json.key("globalVendor").value(std::u16string_view(p.globalVendor));
     json.key("vendors").stringArray(p.vendors);
     json.key("compress").value(p.compress);
+    json.key("headerOptions").stringArray(p.headerOptions);
     json.key("versionMajor").value(int64_t(p.versionMajor));
     json.key("versionMinor").value(int64_t(p.versionMinor));
     json.key("versionBuild").value(int64_t(p.versionBuild));

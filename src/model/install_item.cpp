@@ -33,6 +33,10 @@ std::unique_ptr<InstallItem> CreateItem(InstallItemKind kind, size_t languageCou
             return std::make_unique<OptionItem>(languageCount);
         case InstallItemKind::ShowLanguageDialog:
             return std::make_unique<ShowLanguageDialogItem>(languageCount);
+        case InstallItemKind::ConditionBlock:
+            return std::make_unique<ConditionBlockItem>();
+        case InstallItemKind::ConditionBranch:
+            return std::make_unique<ConditionBranchItem>();
         }
     } catch (const std::bad_alloc&) {
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/condition.h"
 #include "model/wide_text.h"
 
 #include <cstdint>
@@ -17,6 +18,9 @@ enum class InstallItemKind : int32_t {
     ShowOptionList = 7,
     Option = 8,
     ShowLanguageDialog = 9,
+    // IF / ELSEIF / ELSE ... ENDIF: the block's children are its branches, in order.
+    ConditionBlock = 10,
+    ConditionBranch = 11,
 };
 
 enum class FileType : int32_t { FF = 0, FR = 1, FM = 2, FT = 3, FN = 4 };
@@ -36,7 +40,9 @@ public:
     InstallItem* lastChild() const;
 
     const InstallItemKind kind;
-    InstallItem* parent = nullptr; // ShowOptionListItem or OptionItem; null at top level
+    // ShowOptionListItem, OptionItem, ConditionBlockItem or ConditionBranchItem; null at top
+    // level.
+    InstallItem* parent = nullptr;
     InstallItem* previous = nullptr;
     InstallItem* next = nullptr;
     InstallItem* firstChild = nullptr;
@@ -122,6 +128,28 @@ public:
         : InstallItem(InstallItemKind::Option), names(languageCount) {}
     LocalizedText names;
 };
+
+// An IF ... ENDIF block of general conditions. Its children are ConditionBranchItems: the IF
+// branch, then ELSEIF branches, then at most one ELSE branch, last.
+class ConditionBlockItem : public InstallItem {
+public:
+    ConditionBlockItem() : InstallItem(InstallItemKind::ConditionBlock) {}
+};
+
+// Its children are the items installed when its condition holds (and no branch before it
+// held); without a condition it is the ELSE branch.
+class ConditionBranchItem : public InstallItem {
+public:
+    explicit ConditionBranchItem(Condition c = nullptr)
+        : InstallItem(InstallItemKind::ConditionBranch), condition(std::move(c)) {}
+    Condition condition;
+};
+
+// A file of type FN: nothing is installed; the target is removed at uninstallation.
+inline bool IsNullFile(const InstallItem* item) {
+    const auto* file = dynamic_cast<const FileItemBase*>(item);
+    return file && file->fileType == FileType::FN;
+}
 
 // Creates an item of the given kind with its defaults; language items get one empty text per
 // language, the plain file item takes its source. Kinds 5 and 6 (and unknown kinds) give null.

@@ -123,6 +123,21 @@ bool MoveToFront(ItemSequence& sequence, InstallItem* item, InstallItem* parent)
     return true;
 }
 
+void MoveChildren(InstallItem* from, InstallItem* to) {
+    InstallItem* moved = from->firstChild;
+    if (!moved || from == to)
+        return;
+    from->firstChild = nullptr;
+    InstallItem* last = to->lastChild();
+    moved->previous = last;
+    if (last)
+        last->next = moved;
+    else
+        to->firstChild = moved;
+    for (InstallItem* item = moved; item; item = item->next)
+        item->parent = to;
+}
+
 void CollectFileItems(InstallItem* item, std::vector<InstallItem*>& out) {
     collect(item, out, isFileKind);
 }

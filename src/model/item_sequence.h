@@ -46,6 +46,10 @@ bool MoveAfter(ItemSequence& sequence, InstallItem* item, InstallItem* reference
 // Refused when parent is item or lies inside item's subtree.
 bool MoveToFront(ItemSequence& sequence, InstallItem* item, InstallItem* parent);
 
+// Moves every child of from to the end of to's children, in order. Both must be items (not
+// the top level), and to must not lie inside from's subtree.
+void MoveChildren(InstallItem* from, InstallItem* to);
+
 // Pre-order collection of file items (kinds 0, 1) / dialog items (kinds 4, 9) of item's
 // subtree, item included.
 void CollectFileItems(InstallItem* item, std::vector<InstallItem*>& out);

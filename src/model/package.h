@@ -64,6 +64,8 @@ struct Package {
     WideText globalVendor;
     LocalizedText vendors;
     bool compress = true;
+    // Header options beyond TYPE and NC (SH, IU, RU, ...) as read, in order.
+    std::vector<WideText> headerOptions;
     int32_t versionMajor = 1, versionMinor = 0, versionBuild = 0;
     PackageLogo logo;
     PropertyList properties;

@@ -43,12 +43,6 @@ std::unique_ptr<Base> makeItem(LocalizedText sources, bool perLanguage) {
     return item;
 }
 
-bool isOptionWord(std::u16string_view word) {
-    constexpr std::u16string_view kPrefix = u"option";
-    return word.size() >= kPrefix.size() &&
-           equalsIgnoreAsciiCase(word.substr(0, kPrefix.size()), kPrefix);
-}
-
 } // namespace
 
 bool PackageParser::startsItem() const {
@@ -143,10 +137,8 @@ void PackageParser::runOptions(FileTail& tail) {
     tail.runWaitEnd = true;
 }
 
-// One item per file line: a file, a dialog for FT, nothing for FN.
+// One item per file line: a file (FN too: its target goes at uninstallation), a dialog for FT.
 void PackageParser::addFile(LocalizedText sources, const FileTail& tail, bool perLanguage) {
-    if (tail.fileType == FileType::FN)
-        return;
     if (tail.fileType == FileType::FT) {
         WideText name = perLanguage ? languageDialogName(sources[0], package_->languages[0])
                                     : WideText(fileStem(sources[0]));
@@ -192,97 +184,113 @@ void PackageParser::languagePackages(bool unconditional) {
     append(std::move(embedded));
 }
 
-// ! ({names}, {names} ...): the list takes over the option slots of the current block.
-// An empty list is read too, since that is how one is written.
+// ! ({names}, {names} ...). An empty list is read too, since that is how one is written.
 void PackageParser::optionList() {
     advance();
     checkNext(u'(');
     InstallItem* list = append(std::make_unique<ShowOptionListItem>());
-    auto& slots = blocks_.back().optionSlots;
-    slots.fill(nullptr);
-    InstallItem* previous = nullptr;
-    size_t count = 0;
+    std::vector<OptionItem*> options;
     if (!check(u')')) {
         do {
             auto option = std::make_unique<OptionItem>(0);
             option->names = nameList();
-            previous = previous ? InsertAfter(package_->items, std::move(option), previous)
-                                : AppendChild(package_->items, std::move(option), list);
-            if (++count < kOptionSlots)
-                slots[count] = static_cast<OptionItem*>(previous);
+            InstallItem* placed =
+                options.empty() ? AppendChild(package_->items, std::move(option), list)
+                                : InsertAfter(package_->items, std::move(option), options.back());
+            options.push_back(static_cast<OptionItem*>(placed));
         } while (testNext(u','));
     }
     checkNext(u')');
+    blocks_.back().options = std::move(options);
 }
 
-// IF NOT package(uid) <embedded package> ENDIF, IF optionN <items> ENDIF; any other condition
-// holds nothing.
+// IF condition <items> {ELSEIF condition <items>} [ELSE <items>] ENDIF
 void PackageParser::conditionBlock() {
-    advance();
-    const WideText word = identifier();
-    if (equalsIgnoreAsciiCase(word, u"NOT"))
-        packageGuard();
-    else if (isOptionWord(word) && current() && current()->kind == PackageToken::Number)
-        optionBlock();
-    endBlock();
-}
-
-void PackageParser::packageGuard() {
-    if (need().kind != PackageToken::Identifier)
-        fail(EIdentifierExpected, PackageToken::Identifier);
-    if (!equalsIgnoreAsciiCase(current()->text, u"package"))
-        fail(EUnexpectedToken, PackageToken::Identifier);
-    advance();
-    uidInParentheses(); // the item's own UID is the one kept
-    if (need().isSymbol(u'@'))
-        return embeddedPackage(false);
-    if (!current()->isSymbol(u'{'))
-        fail(EUnexpectedToken, PackageToken::Symbol);
-    advance();
-    if (!need().isSymbol(u'@'))
-        fail(EUnexpectedToken, PackageToken::Symbol);
-    languagePackages(false);
-}
-
-// The items up to ENDIF become children of option n of the most recent list in this block.
-// Without such an option the block must be empty.
-void PackageParser::optionBlock() {
-    // An option number no list can have (one that does not even fit, say) addresses none.
-    int32_t n = 0;
-    parseInt32Field(current()->text, n);
-    advance();
-    OptionItem* option =
-        n >= 1 && size_t(n) < kOptionSlots ? blocks_.back().optionSlots[size_t(n)] : nullptr;
-    if (!option)
-        return;
     if (blocks_.size() > kMaxBlockDepth)
         fail(EUnexpectedToken);
-    Block inner;
-    inner.parent = option;
-    inner.lastChild = option->lastChild();
-    inner.optionSlots = blocks_.back().optionSlots;
-    blocks_.push_back(inner);
-    itemRun();
-    inner = blocks_.back();
-    blocks_.pop_back();
-    // An outer block of the same option has to append after what the inner one added.
-    for (Block& outer : blocks_)
-        if (outer.parent == inner.parent)
-            outer.lastChild = inner.lastChild;
-}
-
-void PackageParser::endBlock() {
+    advance();
+    auto block = std::make_unique<ConditionBlockItem>();
+    InstallItem* branch = AppendChild(
+        package_->items, std::make_unique<ConditionBranchItem>(condition()), block.get());
+    for (;;) {
+        branchItems(branch);
+        if (isBlockWord(u"ELSEIF")) {
+            advance();
+            branch = AppendChild(package_->items,
+                                 std::make_unique<ConditionBranchItem>(condition()), block.get());
+            continue;
+        }
+        if (isBlockWord(u"ELSE")) {
+            advance();
+            branch =
+                AppendChild(package_->items, std::make_unique<ConditionBranchItem>(), block.get());
+            branchItems(branch);
+        }
+        break;
+    }
     const PackageToken& token = need();
     if (token.kind != PackageToken::Identifier || token.text != u"ENDIF")
         fail(EIdentifierExpected, PackageToken::Identifier);
     advance();
+    placeBlock(std::move(block));
 }
 
-// Appends to the current block's option, or to the top level.
+Condition PackageParser::condition() {
+    try {
+        return ConditionParser(*this).parse();
+    } catch (const ConditionError&) {
+        fail(EUnexpectedToken);
+    }
+}
+
+void PackageParser::branchItems(InstallItem* branch) {
+    blocks_.push_back(Block{branch, nullptr, {}});
+    itemRun();
+    blocks_.pop_back();
+}
+
+bool PackageParser::isBlockWord(std::u16string_view word) const {
+    const PackageToken* token = current();
+    return token && token->kind == PackageToken::Identifier &&
+           equalsIgnoreAsciiCase(token->text, word);
+}
+
+// Two forms keep their own meaning: IF optionN right after its option list is that option's
+// content, and IF NOT package(uid) around the one embedded package of that UID installs it only
+// when it is not there yet. Everything else is a condition block.
+void PackageParser::placeBlock(std::unique_ptr<InstallItem> block) {
+    auto* branch = static_cast<ConditionBranchItem*>(block->firstChild);
+    if (branch->next || !branch->condition) {
+        append(std::move(block));
+        return;
+    }
+    const ConditionNode& condition = *branch->condition;
+    const std::vector<OptionItem*>& options = blocks_.back().options;
+    if (const int64_t n = OptionNumberOf(condition); n > 0 && size_t(n) <= options.size()) {
+        MoveChildren(branch, options[size_t(n) - 1]);
+        return;
+    }
+    uint32_t uid = 0;
+    InstallItem* only = branch->firstChild;
+    if (GuardedPackageUid(condition, uid) && only && !only->next) {
+        auto* single = itemAs<IncludePackageItem>(only);
+        auto* perLanguage = itemAs<IncludeLanguagePackageItem>(only);
+        if ((single && single->uid == uid) || (perLanguage && perLanguage->uid == uid)) {
+            (single ? single->unconditional : perLanguage->unconditional) = false;
+            append(Unlink(package_->items, only));
+            return;
+        }
+    }
+    append(std::move(block));
+}
+
+// Appends to the current block (a branch or the top level). Anything but an option list's own
+// IF blocks ends the run in which those address its options.
 InstallItem* PackageParser::append(std::unique_ptr<InstallItem> item) {
     Block& block = blocks_.back();
+    block.options.clear();
     if (!block.parent)
-        return AppendChild(package_->items, std::move(item), nullptr);
+        return block.lastChild = AppendChild(package_->items, std::move(item), nullptr);
     block.lastChild = block.lastChild
                           ? InsertAfter(package_->items, std::move(item), block.lastChild)
                           : AppendChild(package_->items, std::move(item), block.parent);

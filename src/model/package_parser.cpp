@@ -42,6 +42,7 @@ int32_t PackageParser::parse(std::unique_ptr<Package>& package) {
     package.reset();
     lexer_ = PackageLexer(text_);
     errorInfo_ = {};
+    signature_ = {};
     blocks_.assign(1, Block());
     blocks_.reserve(kMaxBlockDepth + 1);
     try {
@@ -162,6 +163,7 @@ void PackageParser::packageFile() {
     }
     if (!package_)
         fail(ENoPackage);
+    applySignatureLine();
 }
 
 void PackageParser::topLevelLine() {
@@ -173,6 +175,8 @@ void PackageParser::topLevelLine() {
     switch (token.text[0]) {
     case u'&':
         return languagesLine();
+    case u'*':
+        return signatureLine();
     case u'#':
         return headerLine();
     case u'%':
@@ -199,10 +203,10 @@ Package& PackageParser::createPackage(const std::vector<uint32_t>& languages) {
     return *package_;
 }
 
+// A line that needs the package before any languages or header line gets one in English, as
+// makesis assumes.
 Package& PackageParser::needPackage() {
-    if (!package_)
-        fail(ENoPackage);
-    return *package_;
+    return package_ ? *package_ : createPackage({kEnglish});
 }
 
 // & EN, FR, 48, EN(48) ...
@@ -272,17 +276,21 @@ void PackageParser::headerLine() {
         headerOption();
 }
 
-// TYPE=keyword, NC / NOCOMPRESS; SH, SHUTDOWNAPPS and unknown options are read and dropped.
+// TYPE=keyword; NC / NOCOMPRESS turns compression off; every other option (SH, IU, RU, long
+// forms, ...) is kept as written.
 void PackageParser::headerOption() {
     if (need().kind != PackageToken::Identifier)
         fail(EIdentifierExpected, PackageToken::Identifier);
     const HeaderOption option = HeaderOptionFromKeyword(current()->text);
-    advance();
     if (option == HeaderOption::Type) {
+        advance();
         checkNext(u'=');
         package_->type = PackageType(keyword(PackageTypeFromKeyword, EUnknownPackageType));
     } else if (option == HeaderOption::NoCompress) {
+        advance();
         package_->compress = false;
+    } else {
+        package_->headerOptions.push_back(takeText());
     }
 }
 
@@ -377,6 +385,32 @@ void PackageParser::trailerKeyLine() {
     const WideText value = takeText();
     if (package_)
         ApplyTrailerKey(*package_, key, &value);
+}
+
+// * "key", "certificate" [, KEY="passphrase"]
+void PackageParser::signatureLine() {
+    advance();
+    signature_.present = true;
+    signature_.privateKey = string();
+    checkNext(u',');
+    signature_.certificate = string();
+    if (!testNext(u','))
+        return;
+    if (need().kind != PackageToken::Identifier || !equalsIgnoreAsciiCase(current()->text, u"KEY"))
+        fail(EUnexpectedToken, PackageToken::Identifier);
+    advance();
+    checkNext(u'=');
+    signature_.passphrase = string();
+}
+
+void PackageParser::applySignatureLine() {
+    SigningSettings& signing = package_->signing;
+    if (!signature_.present || !signing.certificate.empty() || !signing.privateKey.empty() ||
+        !signing.passphrase.empty())
+        return;
+    signing.privateKey = std::move(signature_.privateKey);
+    signing.certificate = std::move(signature_.certificate);
+    signing.passphrase = std::move(signature_.passphrase);
 }
 
 // { "text", ... } with exactly one string per package language.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/condition_parser.h"
 #include "model/package.h"
 #include "model/package_lexer.h"
 
@@ -18,7 +19,7 @@ enum TParseError : int32_t {
     ENumberExpected = -55,
     EUnknownLanguage = -56,
     ELanguagesRedefined = -58, // a languages line once the package exists
-    ENoPackage = -59,          // a line that needs the package before languages or header
+    ENoPackage = -59,          // a text that defines no package at all
     EUnknownPackageType = -60,
     EUnknownRunOption = -61, // also: anything but RW / RUNWAITEND after the run option
     EUnknownTextOption = -62,
@@ -43,11 +44,10 @@ struct ParseErrorInfo {
 
 // Recursive-descent parser over the lexer's tokens, one function per line form, taking the
 // tokens one at a time as it goes. Line feeds only end comments, so the parser steps over them
-// everywhere.
-class PackageParser {
+// everywhere. It is the token cursor of the conditions it reads.
+class PackageParser : private TokenCursor {
 public:
-    static constexpr size_t kOptionSlots = 32;   // options 1..31 of a list can be addressed
-    static constexpr size_t kMaxBlockDepth = 64; // nested IF option blocks
+    static constexpr size_t kMaxBlockDepth = 64; // nested IF blocks
 
     // text has to outlive the parser.
     explicit PackageParser(std::u16string_view text);
@@ -58,12 +58,19 @@ public:
     const ParseErrorInfo& errorInfo() const { return errorInfo_; }
 
 private:
-    // Where items go: the top level or one option's IF block. Option slots are scoped like
-    // the items, so after a nested block the outer list's options are addressed again.
+    // Where items go: the top level or one branch of an IF block. An IF optionN block right
+    // after an option list (or its other option blocks) fills that option.
     struct Block {
         InstallItem* parent = nullptr;
         InstallItem* lastChild = nullptr;
-        std::array<OptionItem*, kOptionSlots> optionSlots{};
+        std::vector<OptionItem*> options; // of lastChild, when it is an option list
+    };
+
+    // A *"key","certificate"[,KEY="passphrase"] line: makesis ignores it; its values serve when
+    // the build settings name no signing files.
+    struct SignatureLine {
+        bool present = false;
+        WideText privateKey, certificate, passphrase;
     };
 
     // What follows the target of a file line.
@@ -78,6 +85,8 @@ private:
     };
 
     // Token cursor.
+    const PackageToken* token() const override { return current(); }
+    void next() override { advance(); }
     const PackageToken* current() const { return hasToken_ ? &token_ : nullptr; }
     void advance();
     void advanceRaw(); // line feeds included
@@ -114,6 +123,8 @@ private:
     void version(int32_t& major, int32_t& minor, int32_t& build);
     int32_t versionComponent();
     void trailerKeyLine();
+    void signatureLine();
+    void applySignatureLine();
     Package& createPackage(const std::vector<uint32_t>& languages);
     Package& needPackage();
     LocalizedText nameList();
@@ -131,9 +142,10 @@ private:
     void languagePackages(bool unconditional);
     void optionList();
     void conditionBlock();
-    void packageGuard();
-    void optionBlock();
-    void endBlock();
+    Condition condition();
+    void branchItems(InstallItem* branch);
+    bool isBlockWord(std::u16string_view word) const;
+    void placeBlock(std::unique_ptr<InstallItem> block);
     InstallItem* append(std::unique_ptr<InstallItem> item);
 
     std::u16string_view text_;
@@ -143,6 +155,7 @@ private:
     ParseErrorInfo errorInfo_;
     std::unique_ptr<Package> package_;
     std::vector<Block> blocks_;
+    SignatureLine signature_;
 };
 
 } // namespace tb

@@ -10,7 +10,8 @@ namespace tb {
 ErrorCode LoadPackage(const std::string& filePath, std::unique_ptr<Package>& package) {
     package.reset();
     MappedTextFile file;
-    if (const ErrorCode result = file.open(filePath); result != err::kOk)
+    // Bytes of an 8-bit encoding keep their value, as makesis reads them.
+    if (const ErrorCode result = file.open(filePath, InvalidUtf8::AsLatin1); result != err::kOk)
         return result;
     return ParsePackageText(file.text(), package);
 }

@@ -4,6 +4,7 @@
 #include "model/tables.h"
 #include "util/text_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <new>
@@ -36,8 +37,10 @@ private:
     // Next item to write in one sibling list. Options: the list holds the options of an
     // option list (number counts those passed). Block: the children of one option, closed by
     // ENDIF.
+    // Branches: the branches of a condition block (number counts those written).
+    // BranchItems: the children of one branch.
     struct Frame {
-        enum Kind { Items, Options, Block };
+        enum Kind { Items, Options, Block, Branches, BranchItems };
         const InstallItem* next;
         Kind kind;
         int32_t number;
@@ -91,6 +94,8 @@ private:
     void writeItem(const InstallItem& item);
     void writeFileTail(const FileItemBase& file);
     void writeSourceBlock(const LocalizedText& sources, std::u16string_view opening);
+    void writeBranchLine(const InstallItem& branch, bool first);
+    void noteCondition(const ConditionNode& condition);
     void writeGuardOpen(uint32_t uid);
     void writeGuardClose();
 
@@ -241,6 +246,13 @@ void PackageTextBuilder::writeHeader() {
     put(type.empty() ? PackageTypeKeyword(0) : type);
     if (!package_.compress)
         put(u", NC");
+    // The other options read with the file, in their order.
+    for (const WideText& option : package_.headerOptions) {
+        if (HeaderOptionFromKeyword(option) == HeaderOption::NoCompress)
+            continue; // the flag decides
+        put(u", ");
+        putText(option);
+    }
     endLine();
     endLine();
 }
@@ -364,15 +376,33 @@ void PackageTextBuilder::writeItems() {
             continue;
         }
 
+        if (top.kind == Frame::Branches) {
+            const InstallItem* branch = top.next;
+            if (!branch) {
+                stack.pop_back();
+                indent();
+                put(u"ENDIF");
+                endLine();
+                continue;
+            }
+            top.next = branch->next;
+            writeBranchLine(*branch, top.number++ == 0);
+            ++indent_;
+            stack.push_back({branch->firstChild, Frame::BranchItems, 0});
+            continue;
+        }
+
         const InstallItem* item = top.next;
         if (!item) {
-            const bool closesBlock = top.kind == Frame::Block;
+            const Frame::Kind kind = top.kind;
             stack.pop_back();
-            if (closesBlock) {
+            if (kind == Frame::Block) {
                 --indent_;
                 put(u"ENDIF");
                 endLine();
                 endLine();
+            } else if (kind == Frame::BranchItems) {
+                --indent_;
             }
             continue;
         }
@@ -380,6 +410,9 @@ void PackageTextBuilder::writeItems() {
         if (item->kind == InstallItemKind::ShowOptionList && itemAs<ShowOptionListItem>(item)) {
             writeOptionListLine(*item);
             stack.push_back({item->firstChild, Frame::Options, 0});
+        } else if (item->kind == InstallItemKind::ConditionBlock && item->firstChild) {
+            endLine();
+            stack.push_back({item->firstChild, Frame::Branches, 0});
         } else {
             writeItem(*item);
         }
@@ -406,6 +439,32 @@ void PackageTextBuilder::writeOptionListLine(const InstallItem& list) {
     endLine();
 }
 
+// IF / ELSEIF condition, or ELSE for the branch without one (the last).
+void PackageTextBuilder::writeBranchLine(const InstallItem& branch, bool first) {
+    const auto* conditional = itemAs<ConditionBranchItem>(&branch);
+    const ConditionNode* condition = conditional ? conditional->condition.get() : nullptr;
+    indent();
+    if (condition) {
+        noteCondition(*condition);
+        put(first ? u"IF " : u"ELSEIF ");
+        put(ConditionText(*condition));
+    } else {
+        put(u"ELSE");
+    }
+    endLine();
+}
+
+// Strings in a condition are quoted too, with no escape either.
+void PackageTextBuilder::noteCondition(const ConditionNode& condition) {
+    note(condition.text, condition.kind == ConditionNode::Kind::String ||
+                                 condition.kind == ConditionNode::Kind::Exists
+                             ? std::u16string_view(condition.text)
+                             : std::u16string_view());
+    for (const Condition& operand : condition.operands)
+        if (operand)
+            noteCondition(*operand);
+}
+
 void PackageTextBuilder::writeFileTail(const FileItemBase& file) {
     std::u16string_view run = RunKeyword(static_cast<int32_t>(file.runOption));
     if (run.empty())
@@ -424,6 +483,12 @@ void PackageTextBuilder::writeFileTail(const FileItemBase& file) {
         put(u"\", ");
         put(run);
         break;
+    case FileType::FN:
+        putDrive(file.drive);
+        put(u':');
+        putText(file.target);
+        put(u"\", FN");
+        return;
     default: // FF; file items carry no other type
         putDrive(file.drive);
         put(u':');
@@ -470,7 +535,11 @@ void PackageTextBuilder::writeItem(const InstallItem& item) {
     if (const auto* file = itemAs<InstallFileItem>(&item)) {
         indent();
         put(u'"');
-        putSource(file->source);
+        // makesis never reads a null file's source: it stays as written, whatever the mode.
+        if (file->fileType == FileType::FN)
+            putText(file->source);
+        else
+            putSource(file->source);
         put(u"\" - \"");
         writeFileTail(*file);
         endLine();

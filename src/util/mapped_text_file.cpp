@@ -23,7 +23,7 @@ void MappedTextFile::unmap() {
     text_ = {};
 }
 
-ErrorCode MappedTextFile::open(const std::string& path) {
+ErrorCode MappedTextFile::open(const std::string& path, InvalidUtf8 invalid) {
     unmap();
     decoded_.clear();
     if constexpr (std::endian::native == std::endian::little) {
@@ -51,7 +51,7 @@ ErrorCode MappedTextFile::open(const std::string& path) {
         }
         ::close(fd);
     }
-    const ErrorCode code = ReadTextFile(path, decoded_);
+    const ErrorCode code = ReadTextFile(path, decoded_, invalid);
     text_ = decoded_;
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include "model/wide_text.h"
 #include "util/error_code.h"
+#include "util/text_file.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@ public:
     MappedTextFile& operator=(const MappedTextFile&) = delete;
 
     // Codes as ReadTextFile's.
-    ErrorCode open(const std::string& path);
+    ErrorCode open(const std::string& path, InvalidUtf8 invalid = InvalidUtf8::Replace);
     std::u16string_view text() const { return text_; }
 
 private:

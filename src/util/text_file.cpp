@@ -2,6 +2,7 @@
 
 #include "util/file_descriptor.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 
 namespace tb {
 
@@ -19,7 +21,7 @@ namespace {
 constexpr size_t kBlockSize = size_t(1) << 18;
 static_assert(kBlockSize % 2 == 0, "UTF-16 units must not straddle blocks");
 
-enum class Encoding { Utf8, Utf16BigEndian, Utf16LittleEndian };
+enum class Encoding { Utf8, Utf16BigEndian, Utf16LittleEndian, Unmarked };
 
 // Takes the byte order mark off the first bytes and says what follows it.
 Encoding detectEncoding(std::string_view& bytes) {
@@ -32,9 +34,24 @@ Encoding detectEncoding(std::string_view& bytes) {
         bytes.remove_prefix(2);
         return Encoding::Utf16LittleEndian;
     }
-    if (startsWith("\xEF\xBB\xBF"))
+    if (startsWith("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
-    return Encoding::Utf8;
+        return Encoding::Utf8;
+    }
+    return Encoding::Unmarked;
+}
+
+// Each byte of an invalid sequence becomes the character of its value.
+void invalidAsLatin1(const void*, UConverterToUnicodeArgs* args, const char* codeUnits,
+                     int32_t length, UConverterCallbackReason reason, UErrorCode* status) {
+    if (reason > UCNV_IRREGULAR)
+        return; // reset, close or clone: nothing to convert
+    UChar units[8];
+    length = std::min<int32_t>(length, 8);
+    for (int32_t i = 0; i < length; ++i)
+        units[i] = UChar(static_cast<unsigned char>(codeUnits[i]));
+    *status = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, units, length, 0, status);
 }
 
 struct ConverterCloser {
@@ -47,23 +64,29 @@ public:
     TextDecoder(Encoding encoding, WideText& text) : encoding_(encoding), text_(text) {}
 
     // -5 when the UTF-8 converter cannot be opened.
-    ErrorCode open() {
-        if (encoding_ != Encoding::Utf8)
+    ErrorCode open(InvalidUtf8 invalid) {
+        if (!isUtf8())
             return err::kOk;
         UErrorCode status = U_ZERO_ERROR;
         converter_.reset(ucnv_open("UTF-8", &status));
+        if (U_SUCCESS(status) && encoding_ == Encoding::Unmarked &&
+            invalid == InvalidUtf8::AsLatin1)
+            ucnv_setToUCallBack(converter_.get(), invalidAsLatin1, nullptr, nullptr, nullptr,
+                                &status);
         return U_FAILURE(status) ? err::kGeneric : err::kOk;
     }
 
     // last: the end of the file follows these bytes.
     ErrorCode feed(std::string_view bytes, bool last) {
-        if (encoding_ == Encoding::Utf8)
+        if (isUtf8())
             return feedUtf8(bytes, last);
         feedUtf16(bytes);
         return err::kOk;
     }
 
 private:
+    bool isUtf8() const { return encoding_ == Encoding::Utf8 || encoding_ == Encoding::Unmarked; }
+
     // Every block but the last holds whole units (the block size and the marks before them
     // are even); a final odd byte is dropped.
     void feedUtf16(std::string_view bytes) {
@@ -109,10 +132,12 @@ void reserveFor(int fd, Encoding encoding, WideText& text) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0)
         return;
     const auto bytes = static_cast<unsigned long long>(st.st_size);
-    text.reserve(size_t(encoding == Encoding::Utf8 ? bytes : bytes / 2));
+    const bool utf16 =
+        encoding == Encoding::Utf16BigEndian || encoding == Encoding::Utf16LittleEndian;
+    text.reserve(size_t(utf16 ? bytes / 2 : bytes));
 }
 
-ErrorCode readText(int fd, WideText& text) {
+ErrorCode readText(int fd, WideText& text, InvalidUtf8 invalid) {
     std::unique_ptr<char[]> block(new char[kBlockSize]);
     ssize_t n = ReadFull(fd, block.get(), kBlockSize);
     if (n < 0)
@@ -121,7 +146,7 @@ ErrorCode readText(int fd, WideText& text) {
     const Encoding encoding = detectEncoding(bytes);
     reserveFor(fd, encoding, text);
     TextDecoder decoder(encoding, text);
-    if (const ErrorCode result = decoder.open(); result != err::kOk)
+    if (const ErrorCode result = decoder.open(invalid); result != err::kOk)
         return result;
     for (;;) {
         // A short block is the last: the file ends there.
@@ -139,13 +164,13 @@ ErrorCode readText(int fd, WideText& text) {
 
 } // namespace
 
-ErrorCode ReadTextFile(const std::string& path, WideText& text) {
+ErrorCode ReadTextFile(const std::string& path, WideText& text, InvalidUtf8 invalid) {
     text.clear();
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return mapErrno(errno);
     try {
-        const ErrorCode result = readText(fd.get(), text);
+        const ErrorCode result = readText(fd.get(), text, invalid);
         if (result != err::kOk)
             text.clear();
         return result;

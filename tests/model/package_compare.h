@@ -33,8 +33,11 @@ inline std::string DescribeItems(const Package& package) {
     std::string out;
     for (const InstallItem* item = package.items.first; item;
          item = NextInPreOrder(item, nullptr)) {
+        if (item->kind == InstallItemKind::ConditionBlock)
+            continue; // its branches stand for it
         for (const InstallItem* up = item->parent; up; up = up->parent)
-            out += "  ";
+            if (up->kind != InstallItemKind::ConditionBlock)
+                out += "  ";
         if (auto* file = itemAs<FileItemBase>(item)) {
             auto* single = itemAs<InstallFileItem>(item);
             out += (single ? "file " + Text(single->source)
@@ -57,6 +60,11 @@ inline std::string DescribeItems(const Package& package) {
                    (sis->unconditional ? " always" : " if-missing");
         } else if (auto* option = itemAs<OptionItem>(item)) {
             out += "option " + Texts(option->names);
+        } else if (auto* branch = itemAs<ConditionBranchItem>(item)) {
+            // The branches stand for their block: "if", "elseif" or "else" with the condition.
+            out += branch->condition ? std::string(branch->previous ? "elseif " : "if ") +
+                                           Text(ConditionText(*branch->condition))
+                                     : "else";
         } else {
             out += "options";
         }
@@ -72,8 +80,8 @@ inline std::string Describe(const Package& p) {
         out += n(language) + " ";
     out += "\nheader " + Texts(p.names) + " uid=" + Hex(p.uid) + " type=" + n(int(p.type)) +
            " version=" + n(p.versionMajor) + "." + n(p.versionMinor) + "." + n(p.versionBuild) +
-           " compress=" + n(p.compress) + "\nvendors " + Texts(p.vendors) + " : " +
-           Text(p.globalVendor) + "\n";
+           " compress=" + n(p.compress) + " options=" + Texts(p.headerOptions) + "\nvendors " +
+           Texts(p.vendors) + " : " + Text(p.globalVendor) + "\n";
     const PackageLogo& logo = p.logo;
     out += "logo " + n(logo.present) + " " + Text(logo.source) + " " + Text(logo.mimeType) + " " +
            Text(WideText(1, logo.drive)) + ":" + Text(logo.target) + " " + n(logo.overrideMime) +

@@ -45,24 +45,32 @@ TEST(PackageReaderTest, SyntaxErrors) {
          {kHead + u"\"a\" \"b\"", u"&EN\n#{\"A\",\"B\"},(1),1,0,0", u"&EN,FR\n#{\"A\"},(1),1,0,0",
           kHead + u"[0x1], a, 0, 0, {\"n\",\"n\"}",
           kHead + u"(0x1), 1, 0, 0 - 2, 0, 0, {\"n\",\"n\"}", kHead + u"}", kHead + u"ENDIF",
-          kHead + u"IF NOT package(1) \"a\"-\"b\" ENDIF",
-          kHead + u"IF NOT package(1) {\"a\" \"b\"}-\"c\" ENDIF", kHead + u"IF NOT exists(1) ENDIF",
-          kHead + u"=\"a\", \"image/png\" \"c:\\a\""}},
+          kHead + u"IF NOT exists(1) ENDIF", kHead + u"=\"a\", \"image/png\" \"c:\\a\"",
+          // Conditions that makesis would not read either.
+          kHead + u"IF ENDIF", kHead + u"IF LANGUAGE = ENDIF", kHead + u"IF package(0x1 ENDIF",
+          kHead + u"IF VOLUME > 1 ENDIF", kHead + u"IF option0 ENDIF", kHead + u"IF option ENDIF",
+          kHead + u"IF appprop(1) ENDIF", kHead + u"IF (LANGUAGE = 1 ENDIF",
+          kHead + u"IF LANGUAGE = 0x100000000 ENDIF", kHead + u"ELSE",
+          kHead + u"IF " + Repeat(u"NOT ", 65) + u"LANGUAGE ENDIF",
+          kHead + u"*\"k.key\", \"c.cer\", PASS=\"x\""}},
         {EUnexpectedEnd,
          {kHead + u"\"a\" -", u"&", kHead + u":", kHead + u"; output_name",
-          kTwoOptions + u"IF option1 \"a\"-\"b\""}},
+          kTwoOptions + u"IF option1 \"a\"-\"b\"", kHead + u"*\"k.key\""}},
         {EIdentifierExpected,
          {u"&\"EN\"", kHead + u"\"a\"-\"b\", \"FF\"", u"&EN\n#{\"A\"},(1),1,0,0,5",
           kTwoOptions + u"IF option1 \"a\"-\"b\" %{\"v\",\"v\"} ENDIF",
           kTwoOptions + u"IF option1 \"a\"-\"b\" endif",
-          kTwoOptions + u"IF option1\n; sign_package\nENDIF", kHead + u"IF exists(\"x\") ENDIF",
-          kHead + u"IF (1) ENDIF"}},
+          kTwoOptions + u"IF option1\n; sign_package\nENDIF",
+          kHead + u"IF LANGUAGE = 1 ELSE ELSEIF LANGUAGE = 2 ENDIF",
+          kHead + u"IF LANGUAGE = 1 ELSE ELSE ENDIF"}},
         {ENumberExpected,
          {u"&EN\n#{\"A\"},(\"1\"),1,0,0", u"&EN\n#{\"A\"},(1),1,x,0", kHead + u"+(a=1)"}},
         {EUnknownLanguage, {u"&EN,XX", u"&IH"}},
-        {ELanguagesRedefined, {u"&EN\n&FR", u"#{\"A\"},(1),1,0,0\n&EN"}},
-        {ENoPackage,
-         {u"%{\"v\"}\n&EN", u":\"v\"\n&EN", u"\"a\"-\"b\"\n&EN", u"; only a comment\n"}},
+        // Lines before the languages line assume English, as makesis does.
+        {ELanguagesRedefined,
+         {u"&EN\n&FR", u"#{\"A\"},(1),1,0,0\n&EN", u"%{\"v\"}\n&EN", u":\"v\"\n&EN",
+          u"\"a\"-\"b\"\n&EN"}},
+        {ENoPackage, {u"; only a comment\n", u"*\"k.key\", \"c.cer\""}},
         {EUnknownPackageType,
          {u"&EN\n#{\"A\"},(1),1,0,0,TYPE=FOO", u"&EN\n#{\"A\"},(1),1,0,0,TYPE=\"SA\""}},
         {EUnknownRunOption,
@@ -209,7 +217,6 @@ TEST(PackageReaderTest, NumbersMustFitTheirFields) {
         head + u"(1), 1, 0, 0 ~ 0x100000000, 0, 0, {\"d\"}",
         head + u"@\"a.sis\",(0x100000000)",
         head + u"{@\"a.sis\"},(4294967296)",
-        head + u"IF NOT package(0x100000000) @\"a.sis\",(1) ENDIF",
     };
     for (const std::u16string& text : refused) {
         EXPECT_EQ(ParseCode(text), ENumberExpected) << test::Text(text);
@@ -232,14 +239,18 @@ TEST(PackageReaderTest, Items) {
          "file d -> !: FM/RI/nowait x/y\nfile e -> !: FM/RI/wait x/y\nfile f -> !:\\f "
          "FF/RI/wait\n"},
         {u"\"null\" - \"!:\\x\", FN\n\"t\\readme.v2.txt\" - \"\", FT, TE\n\"d.txt\"-\"\",FT",
-         "dialog t\\readme.v2.txt name=readme.v2 text=2\ndialog d.txt name=d text=0\n"},
+         "file null -> !:\\x FN/RI/wait\ndialog t\\readme.v2.txt name=readme.v2 text=2\n"
+         "dialog d.txt name=d text=0\n"},
         {u"{\"t\\eula_English.txt\"\n\"eula_French.txt\"}-\"\", FT, TA\n"
          u"{\"eula_english.txt\" \"x\"}-\"\", FILETEXT\n{\"a\" \"b\"}-\"e:\\a\", FR, RI, RW",
          "langdialog t\\eula_English.txt|eula_French.txt name=eula text=1\n"
          "langdialog eula_english.txt|x name=eula_english text=0\nlangfile a|b -> e:\\a "
          "FR/RI/wait\n"},
-        {u"IF NOT package(0x1) @\"a.sis\",(0x2) ENDIF\n@\"b.sis\",(0x3)\n",
+        {u"IF NOT package(0x2) @\"a.sis\",(0x2) ENDIF\n@\"b.sis\",(0x3)\n",
          "sis a.sis uid=0x2 if-missing\nsis b.sis uid=0x3 always\n"},
+        // A guard naming another package is a condition of its own: nothing of it is lost.
+        {u"IF NOT package(0x1) @\"a.sis\",(0x2) ENDIF",
+         "if NOT package(0x1)\n  sis a.sis uid=0x2 always\n"},
         {u"if not PACKAGE(4) { @\"e.sis\" @\"f.sis\" },(0x4) ENDIF {@\"e\"@\"f\"},(5)",
          "langsis e.sis|f.sis uid=0x4 if-missing\nlangsis e|f uid=0x5 always\n"},
         // After an inner ENDIF items go back to the outer option, whose list counts again.
@@ -248,9 +259,10 @@ TEST(PackageReaderTest, Items) {
          "options\n  option a|a\n    options\n      option c|c\n        file 1 -> !: FF/RI/wait\n"
          "    file 2 -> !: FF/RI/wait\n    file 4 -> !: FF/RI/wait\n  option b|b\n"
          "    file 3 -> !: FF/RI/wait\n"},
+        // Inside an option's block no list precedes: IF option1 there is a condition.
         {u"!({\"a\",\"a\"}) IF option1 \"1\"-\"\" IF option1 \"2\"-\"\" ENDIF \"3\"-\"\" ENDIF !()",
-         "options\n  option a|a\n    file 1 -> !: FF/RI/wait\n    file 2 -> !: FF/RI/wait\n"
-         "    file 3 -> !: FF/RI/wait\noptions\n"},
+         "options\n  option a|a\n    file 1 -> !: FF/RI/wait\n    if option1\n"
+         "      file 2 -> !: FF/RI/wait\n    file 3 -> !: FF/RI/wait\noptions\n"},
     };
     for (const auto& c : cases) {
         auto p = Parse(kHead + c.lines);
@@ -258,22 +270,32 @@ TEST(PackageReaderTest, Items) {
     }
 }
 
-TEST(PackageReaderTest, OptionSlots) {
-    // Slots belong to the latest list; an unknown option or option0 takes no items.
+// IF optionN right after its list (or the list's other option blocks) fills option N, any
+// option of any list; elsewhere, or for an option the list lacks, it is a condition block.
+TEST(PackageReaderTest, OptionBlocks) {
     const std::u16string two = kTwoOptions + u"!({\"c\",\"c\"})\n";
-    EXPECT_EQ(ParseCode(two + u"IF option2 ENDIF"), 0);
-    EXPECT_EQ(ParseCode(two + u"IF option2 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
-    EXPECT_EQ(ParseCode(two + u"IF option0 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
-    EXPECT_EQ(ParseCode(two + u"IF OPTION1 \"f\"-\"x\" ENDIF"), 0);
-    EXPECT_EQ(ParseCode(kHead + u"!()\nIF option1 ENDIF"), 0);
-
-    // A long list is read whole; only options 1 to 31 can be addressed.
     const std::u16string many = kHead + u"!(" + Repeat(u"{\"o\",\"o\"},", 39) + u"{\"o\",\"o\"})\n";
-    EXPECT_EQ(ParseCode(many + u"IF option31 \"f\"-\"x\" ENDIF"), 0);
-    EXPECT_EQ(ParseCode(many + u"IF option32 \"f\"-\"x\" ENDIF"), EIdentifierExpected);
-    EXPECT_EQ(ParseCode(many + u"IF option4294967297 ENDIF"), 0);
-    const std::string items = DescribeItems(*Parse(many));
-    EXPECT_EQ(std::count(items.begin(), items.end(), '\n'), 41);
+    const struct {
+        std::u16string text;
+        std::string items; // the last lines of the description
+    } cases[] = {
+        {two + u"IF option2 \"f\"-\"x\" ENDIF", "if option2\n  file f -> !:\\x FF/RI/wait\n"},
+        {two + u"IF OPTION1 \"f\"-\"x\" ENDIF", "  option c|c\n    file f -> !:\\x FF/RI/wait\n"},
+        {kTwoOptions + u"\"g\"-\"y\"\nIF option1 \"f\"-\"x\" ENDIF",
+         "file g -> !:\\y FF/RI/wait\nif option1\n  file f -> !:\\x FF/RI/wait\n"},
+        {kTwoOptions + u"IF option1 \"f\"-\"x\" ELSE \"g\"-\"y\" ENDIF",
+         "if option1\n  file f -> !:\\x FF/RI/wait\nelse\n  file g -> !:\\y FF/RI/wait\n"},
+        {many + u"IF option40 \"f\"-\"x\" ENDIF", "  option o|o\n    file f -> !:\\x FF/RI/wait\n"},
+        {kHead + u"!()\nIF option1 ENDIF", "options\nif option1\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string items = DescribeItems(*Parse(c.text));
+        EXPECT_EQ(items.substr(items.size() - std::min(items.size(), c.items.size())), c.items)
+            << test::Text(c.text) << "\n"
+            << items;
+    }
+    const std::string items = DescribeItems(*Parse(many + u"IF option33 \"f\"-\"x\" ENDIF"));
+    EXPECT_EQ(std::count(items.begin(), items.end(), '\n'), 42);
 }
 
 TEST(PackageReaderTest, NestingIsBounded) {
@@ -307,7 +329,10 @@ TEST(PackageReaderTest, Samples) {
     EXPECT_EQ(app->names, (LocalizedText{u"Notes", u"Notes FR", u"Notizen"}));
     EXPECT_EQ(app->packageDependencies.at(0)->toMinor, 7);
     EXPECT_TRUE(app->output.autoIncrementVersion);
-    EXPECT_EQ(CollectFileItems(app->items).size(), 7u);
+    const std::vector<InstallItem*> files = CollectFileItems(app->items);
+    ASSERT_EQ(files.size(), 8u); // the cache file removed at uninstallation among them
+    EXPECT_TRUE(IsNullFile(files.back()));
+    EXPECT_EQ(itemAs<InstallFileItem>(files.back())->source, u"data\\cache.dat");
     EXPECT_EQ(itemAs<DialogItemBase>(CollectDialogItems(app->items).at(0))->name, u"license");
 
     auto suite = LoadSample("embedded_sis.pkg");
