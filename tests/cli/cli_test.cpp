@@ -39,6 +39,27 @@ TEST(CliTest, DumpShowsLanguagesAndTheNestedSequence) {
     EXPECT_NE(r.out.find("\"children\"", list), std::string::npos);
 }
 
+// What makesis builds and the program adds to the model: condition blocks, null files, header
+// options; and the rewrite of such a project settles at once.
+TEST(CliTest, DumpAndRewriteOfTheFormsProjectsUse) {
+    Result r = run({"dump", kData + "conditions.pkg"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const char* part :
+         {"\"headerOptions\": [\n    \"SH\"\n  ]", "\"fileType\": 4,\n      \"nullFile\": true",
+          "\"kind\": 10", "\"kind\": 11,\n          \"condition\": \"package(0x1028315f)\"",
+          "\"condition\": \"(MachineUid = 0x20002d7f) OR (MachineUid = 0x2000da56)\"",
+          "\"else\": true"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
+
+    test::TempDir dir;
+    const std::string first = dir.file("first.pkg"), second = dir.file("second.pkg");
+    for (const char* sample : {"conditions.pkg", "legacy_header.pkg", "latin1_legacy.pkg"}) {
+        ASSERT_EQ(run({"rewrite", kData + sample, first}).code, 0) << sample;
+        ASSERT_EQ(run({"rewrite", first, second}).code, 0) << sample;
+        EXPECT_EQ(ReadBytes(first), ReadBytes(second)) << sample;
+    }
+}
+
 TEST(CliTest, FailuresPrintTheProgramsMessages) {
     test::TempDir dir;
     Result missing = run({"dump", dir.file("missing.pkg")});

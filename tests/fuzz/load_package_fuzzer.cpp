@@ -1,6 +1,8 @@
 // Each input is a package file: byte order mark detection and decoding, tokenizer and parser run
 // as for Open. Whatever loads must also survive the writer: its text has to read back, and
-// writing that again has to give the same text.
+// writing that again has to give the same text. The input is also tried as a condition typed
+// in the editor: one that reads must read back from its written form into the same tree.
+#include "model/condition_parser.h"
 #include "model/package_reader.h"
 #include "model/package_writer.h"
 
@@ -47,6 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(file != nullptr);
     check(size == 0 || std::fwrite(data, 1, size, file) == size);
     check(std::fclose(file) == 0);
+
+    std::u16string typed;
+    for (size_t i = 0; i < size; ++i)
+        typed += char16_t(data[i]);
+    tb::Condition condition;
+    tb::WideText message;
+    if (tb::ParseConditionText(typed, condition, message)) {
+        tb::Condition again;
+        check(tb::ParseConditionText(tb::ConditionText(*condition), again, message));
+        check(tb::EqualConditions(*condition, *again));
+    }
 
     std::unique_ptr<tb::Package> package;
     const tb::ErrorCode result = tb::LoadPackage(path, package);

@@ -237,5 +237,33 @@ TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
     }
 }
 
+// Condition blocks, null files and a signature line, as real projects write them: makesis takes
+// every branch in, steps over the null file and ignores the signature line.
+TEST_F(LinuxToolsBuild, ConditionsNullFilesAndSignatureLines) {
+    ScopedEnv environment("FAKE_MAKESIS_ENV_FILE", dir.file("env"));
+    ASSERT_EQ(load("Cond", ReadBytes(std::string(TB_TEST_DATA_DIR) + "/linux_tools/Cond.pkg")), 0);
+    makeFiles(
+        {"files/one.txt", "files/two.txt", "files/three.txt", "files/four.txt", "files/five.txt"});
+    package->output.outputFolder = fromHostPath(dir.file("out"));
+    package->output.outputName = u"Cond.sis";
+    EXPECT_EQ(package->signing.privateKey, u"keys\\dev.key"); // kept, but not signing
+    build(linuxSdk);
+    const Lines all = lines();
+    auto from = std::find(all.begin(), all.end(), "Building package...");
+    ASSERT_NE(from, all.end());
+    std::vector<std::string> progress;
+    for (++from; from != all.end() && !from->empty(); ++from)
+        progress.push_back(replaceAll(*from, dir.path().string(), "@"));
+    EXPECT_EQ(progress,
+              (std::vector<std::string>{"Processing Languages...", "Processing General info...",
+                                        "Adding @/files/one.txt...", "Adding @/files/two.txt...",
+                                        "Adding @/files/three.txt...", "Adding @/files/four.txt...",
+                                        "Adding @/files/five.txt..."}));
+    EXPECT_EQ(LastOf(recorder.all), "8002");
+    EXPECT_EQ(recorder.items.size(), 5u);
+    EXPECT_EQ(ReadBytes(dir.file("env")),
+              "EPOCROOT=" + dir.file("sdk") + "/\nPLATFORM=gcce\nTARGET=urel\n");
+}
+
 } // namespace
 } // namespace tb::test

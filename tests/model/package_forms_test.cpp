@@ -1,0 +1,197 @@
+// The forms real projects use that makesis builds: each is read, written, read again into an
+// equal model and written again into the same text, and what it means is kept.
+#include "model/package_compare.h"
+#include "model/package_reader.h"
+#include "model/package_writer.h"
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+const std::u16string kHead = u"&EN,FR\n#{\"A\",\"B\"},(0xA0001200),1,0,0\n%{\"V\",\"V\"}\n:\"V\"\n";
+
+struct Form {
+    const char* name;
+    std::u16string text;
+    std::vector<std::string> model;   // lines of the model's description, in order
+    std::vector<std::string> written; // lines of the written text, in order
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// True when wanted stand in lines in this order (other lines between them).
+::testing::AssertionResult InOrder(const std::vector<std::string>& lines,
+                                   const std::vector<std::string>& wanted) {
+    size_t at = 0;
+    for (const std::string& line : lines)
+        if (at < wanted.size() && line == wanted[at])
+            ++at;
+    if (at == wanted.size())
+        return ::testing::AssertionSuccess();
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return ::testing::AssertionFailure() << "missing \"" << wanted[at] << "\" in\n" << all;
+}
+
+// Load, write, load again (equal model), write again (the same text).
+void CheckRoundTrip(const Form& form) {
+    SCOPED_TRACE(form.name);
+    std::unique_ptr<Package> first;
+    ASSERT_EQ(ParsePackageText(form.text, first), 0) << test::Text(form.text);
+    EXPECT_TRUE(InOrder(Lines(test::Describe(*first)), form.model));
+    const WideText written = PackageText(*first);
+    EXPECT_TRUE(InOrder(Lines(test::Text(written)), form.written));
+    std::unique_ptr<Package> second;
+    ASSERT_EQ(ParsePackageText(written, second), 0) << test::Text(written);
+    EXPECT_EQ(test::Describe(*second), test::Describe(*first));
+    EXPECT_EQ(test::Text(PackageText(*second)), test::Text(written));
+}
+
+TEST(PackageForms, NullFiles) {
+    const Form forms[] = {
+        {"removed at uninstallation",
+         kHead + u"\"\"-\"!:\\private\\A0001200\\cache.dat\",FN\n"
+                 u"\"old.dat\" - \"c:\\data\\old.dat\", FILENULL\n",
+         {"file  -> !:\\private\\A0001200\\cache.dat FN/RI/wait",
+          "file old.dat -> c:\\data\\old.dat FN/RI/wait"},
+         {"\"\" - \"!:\\private\\A0001200\\cache.dat\", FN",
+          "\"old.dat\" - \"c:\\data\\old.dat\", FN"}},
+        {"inside an option",
+         kHead + u"!({\"o\",\"o\"})\nIF option1 \"\"-\"!:\\x\",FN ENDIF\n",
+         {"  option o|o", "    file  -> !:\\x FN/RI/wait"},
+         {"IF option1", "\t\"\" - \"!:\\x\", FN", "ENDIF"}},
+    };
+    for (const Form& form : forms)
+        CheckRoundTrip(form);
+}
+
+TEST(PackageForms, Conditions) {
+    const Form forms[] = {
+        {"if, elseif, else",
+         kHead + u"IF package(0x1028315F)\n\"a\"-\"!:\\a\"\n"
+                 u"ELSEIF exists(\"z:\\system\\install\\Series60v5.0.sis\") AND NOT (LANGUAGE=2)\n"
+                 u"\"b\"-\"!:\\b\"\nELSE\n\"c\"-\"!:\\c\"\nENDIF\n",
+         {"if package(0x1028315f)", "  file a -> !:\\a FF/RI/wait",
+          "elseif exists(\"z:\\system\\install\\Series60v5.0.sis\") AND NOT (LANGUAGE = 2)",
+          "  file b -> !:\\b FF/RI/wait", "else", "  file c -> !:\\c FF/RI/wait"},
+         {"IF package(0x1028315f)", "\t\"a\" - \"!:\\a\", FF",
+          "ELSEIF exists(\"z:\\system\\install\\Series60v5.0.sis\") AND NOT (LANGUAGE = 2)", "ELSE",
+          "\t\"c\" - \"!:\\c\", FF", "ENDIF"}},
+        {"comparisons, parentheses and precedence",
+         kHead + u"IF (LANGUAGE=1) OR appprop(0xA0001200, 5) >= 3 AND MachineUid<>0x20002D7F\n"
+                 u"ENDIF\nIF NOT NOT (1 < -2 OR (3 > 4)) AND (5 <= +6 OR Pen = 007)\nENDIF\n",
+         {"if (LANGUAGE = 1) OR (appprop(0xa0001200, 5) >= 3) AND (MachineUid <> 0x20002d7f)",
+          "if NOT (NOT ((1 < -2) OR (3 > 4))) AND ((5 <= 6) OR (Pen = 7))"},
+         {"IF (LANGUAGE = 1) OR (appprop(0xa0001200, 5) >= 3) AND (MachineUid <> 0x20002d7f)"}},
+        {"grouping that the tree keeps",
+         kHead + u"IF LANGUAGE=1 AND (LANGUAGE=2 OR LANGUAGE=3)\nENDIF\n"
+                 u"IF package(1) OR (package(2) OR package(3))\nENDIF\n",
+         {"if (LANGUAGE = 1) AND ((LANGUAGE = 2) OR (LANGUAGE = 3))",
+          "if package(1) OR (package(2) OR package(3))"},
+         {}},
+        {"nested blocks, options and guards inside branches",
+         kHead + u"IF option1\n\"x\"-\"!:\\x\"\nENDIF\n"
+                 u"IF LANGUAGE=2\n!({\"o\",\"o\"},{\"p\",\"p\"})\nIF option2\n"
+                 u"IF NOT package(0x7)\n@\"s.sis\",(0x7)\nENDIF\nENDIF\n"
+                 u"IF exists(\"c:\\a\") \"y\"-\"!:\\y\" ENDIF\nENDIF\n",
+         {"if option1", "  file x -> !:\\x FF/RI/wait", "if LANGUAGE = 2", "  options",
+          "    option o|o", "    option p|p", "      sis s.sis uid=0x7 if-missing",
+          "  if exists(\"c:\\a\")", "    file y -> !:\\y FF/RI/wait"},
+         {"IF option1", "IF LANGUAGE = 2", "!({\"o\", \"o\"}, {\"p\", \"p\"})", "IF option2",
+          "\t\tIF NOT package(0x7)", "\t\t\t@\"s.sis\", (0x7)", "\t\tENDIF", "ENDIF",
+          "\tIF exists(\"c:\\a\")", "\t\t\"y\" - \"!:\\y\", FF", "\tENDIF", "ENDIF"}},
+        {"a guard for another package stays a condition",
+         kHead + u"IF NOT package(0x5) @\"s.sis\",(0x6) ENDIF\n"
+                 u"IF NOT package(0x6) @\"s.sis\",(0x6) \"z\"-\"!:\\z\" ENDIF\n",
+         {"if NOT package(0x5)", "  sis s.sis uid=0x6 always", "if NOT package(0x6)",
+          "  sis s.sis uid=0x6 always", "  file z -> !:\\z FF/RI/wait"},
+         {"IF NOT package(0x5)", "\t@\"s.sis\", (0x6)", "ENDIF"}},
+    };
+    for (const Form& form : forms)
+        CheckRoundTrip(form);
+}
+
+TEST(PackageForms, HeaderSignatureAndEarlyLines) {
+    const Form forms[] = {
+        {"header options are kept in order, NC by the flag",
+         u"&EN\n#{\"A\"},(0x1),1,0,0,SH,TYPE=SP,iu,NOCOMPRESS,RU\n",
+         {"header A uid=0x1 type=1 version=1.0.0 compress=0 options=SH|iu|RU"},
+         {"#{\"A\"}, (0x1), 1, 0, 0, TYPE=SP, NC, SH, iu, RU"}},
+        {"vendors before the header and no languages line: English",
+         u"%{\"Harbor\"}\n:\"Harbor\"\n#{\"Tide\"},(0x10205C3A),1,4,0\n\"t.app\"-\"!:\\t.app\"\n",
+         {"1 ", "header Tide uid=0x10205c3a type=0 version=1.4.0 compress=1 options=",
+          "vendors Harbor : Harbor"},
+         {"&EN", "%{\"Harbor\"}"}},
+        {"a signature line serves when the build settings name no key",
+         u"&EN\n#{\"S\"},(0x1),1,0,0\n*\"keys\\dev.key\",\"keys\\dev.cer\",KEY=\"secret\"\n",
+         {"signing 0 keys\\dev.cer keys\\dev.key secret"},
+         {"; certificate \"keys\\dev.cer\"", "; private_key \"keys\\dev.key\"",
+          "; passphrase \"secret\""}},
+        {"but not over the build settings",
+         u"&EN\n#{\"S\"},(0x1),1,0,0\n*\"a.key\",\"a.cer\"\n; certificate \"b.cer\"\n",
+         {"signing 0 b.cer  "},
+         {}},
+    };
+    for (const Form& form : forms)
+        CheckRoundTrip(form);
+}
+
+std::unique_ptr<Package> LoadSample(const char* name) {
+    std::unique_ptr<Package> package;
+    EXPECT_EQ(LoadPackage(std::string(TB_TEST_DATA_DIR "/pkg/") + name, package), 0) << name;
+    return package ? std::move(package) : CreatePackage({});
+}
+
+// Samples of whole projects in these forms: what each keeps, and a stable text.
+TEST(PackageForms, ProjectSamples) {
+    const struct {
+        const char* file;
+        std::vector<std::string> model;
+    } samples[] = {
+        {"conditions.pkg",
+         {"header Skyline Weather|Meteo Skyline uid=0xa0002f11 type=0 version=3.1.7 compress=1 "
+          "options=SH",
+          "file  -> !:\\private\\A0002F11\\forecast.cache FN/RI/wait",
+          "file  -> c:\\private\\A0002F11\\settings.ini FN/RI/wait", "if package(0x1028315f)",
+          "elseif (MachineUid = 0x20002d7f) OR (MachineUid = 0x2000da56)", "else",
+          "if (LANGUAGE = 1) OR (appprop(0xa0002f11, 5) >= 3)",
+          "  sis sis\\weatherwidget.sis uid=0x2000e5c1 if-missing",
+          "if NOT package(0x20022eeb) AND exists(\"c:\\private\\A0002F11\\legacy.dat\")",
+          "  dialog data\\migrate.txt name=migrate text=0"}},
+        {"legacy_header.pkg",
+         {"1 ", "header Tide Tables uid=0x10205c3a type=0 version=1.4.0 compress=0 options=IU|SH",
+          "signing 0 ..\\keys\\harbor.cer ..\\keys\\harbor.key tide"}},
+        {"many_options.pkg",
+         {"  option Region 1", "    file maps\\region01.map -> e:\\maps\\region01.map FF/RI/wait",
+          "  option Region 33", "    file maps\\region33.map -> e:\\maps\\region33.map FF/RI/wait",
+          "  option Region 35",
+          "    file maps\\region35.map -> e:\\maps\\region35.map FF/RI/wait"}},
+        // Bytes of an 8-bit encoding keep their value.
+        {"latin1_legacy.pkg",
+         {"header Recettes du Caf\u00e9 uid=0xa0004c02 type=0 version=1.0.0 compress=1 options=",
+          "vendors \u00c9ditions Gourmandes : \u00c9ditions Gourmandes",
+          "file donn\u00e9es\\cr\u00eapes.txt -> !:\\private\\A0004C02\\cr\u00eapes.txt "
+          "FF/RI/wait"}},
+    };
+    for (const auto& sample : samples) {
+        SCOPED_TRACE(sample.file);
+        const std::unique_ptr<Package> package = LoadSample(sample.file);
+        EXPECT_TRUE(InOrder(Lines(test::Describe(*package)), sample.model));
+        CheckRoundTrip({sample.file, PackageText(*package), sample.model, {}});
+    }
+}
+
+} // namespace
+} // namespace tb
