@@ -1,4 +1,4 @@
-#include "build/build_event_queue.h"
+#include "buildengine/build_event_queue.h"
 #include "cli/cli_session.h"
 #include "cli/command.h"
 

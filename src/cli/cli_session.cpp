@@ -1,7 +1,7 @@
 #include "cli/cli_session.h"
 
 #include "cli/command.h"
-#include "shell/messages.h"
+#include "document/messages.h"
 #include "util/text_convert.h"
 
 #include <ostream>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "build/build_configuration.h"
-#include "build/build_controller.h"
+#include "buildengine/build_configuration.h"
+#include "buildengine/build_controller.h"
 #include "cli/arguments.h"
-#include "shell/app_settings.h"
-#include "shell/package_document.h"
-#include "shell/recent_file_list.h"
+#include "document/app_settings.h"
+#include "document/package_document.h"
+#include "document/recent_file_list.h"
 #include "util/path.h"
 
 #include <iosfwd>

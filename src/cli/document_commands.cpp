@@ -1,9 +1,9 @@
-#include "build/build_output_log.h"
-#include "build/build_validator.h"
+#include "buildengine/build_output_log.h"
+#include "buildengine/build_validator.h"
 #include "cli/cli_session.h"
 #include "cli/command.h"
+#include "document/messages.h"
 #include "model/tables.h"
-#include "shell/messages.h"
 #include "util/numbers.h"
 #include "util/text_convert.h"
 

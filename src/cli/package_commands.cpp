@@ -1,8 +1,8 @@
 #include "cli/command.h"
 #include "cli/package_json.h"
+#include "document/messages.h"
 #include "model/package_reader.h"
 #include "model/package_writer.h"
-#include "shell/messages.h"
 
 #include <ostream>
 

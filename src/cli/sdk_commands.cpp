@@ -1,4 +1,4 @@
-#include "build/sdk_list.h"
+#include "buildengine/sdk_list.h"
 #include "cli/command.h"
 #include "util/text_convert.h"
 

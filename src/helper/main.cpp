@@ -3,7 +3,7 @@
 // Exit codes: 0 the .sis file was produced (and signed when asked), 1 a tool failed,
 // 2 wrong arguments, 3 cancelled, 4 a tool is missing.
 
-#include "build/build_signal.h"
+#include "buildengine/build_signal.h"
 #include "helper/output_relay.h"
 #include "helper/tool_run.h"
 

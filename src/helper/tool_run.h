@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/build_signal.h"
+#include "buildengine/build_signal.h"
 #include "helper/output_relay.h"
 
 #include <chrono>

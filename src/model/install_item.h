@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/condition.h"
-#include "model/wide_text.h"
+#include "util/wide_text.h"
 
 #include <cstdint>
 #include <memory>

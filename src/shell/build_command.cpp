@@ -1,7 +1,7 @@
 #include "shell/build_command.h"
 
-#include "shell/app_settings.h"
-#include "shell/application.h"
+#include "document/app_settings.h"
+#include "document/application.h"
 #include "shell/build_completed_dialog.h"
 #include "shell/build_progress_dialog.h"
 #include "ui/desktop_services.h"

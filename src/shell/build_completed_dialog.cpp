@@ -1,7 +1,7 @@
 #include "shell/build_completed_dialog.h"
 
+#include "document/app_settings.h"
 #include "model/package.h"
-#include "shell/app_settings.h"
 #include "ui/dont_show_again.h"
 #include "ui/qt_text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/wide_text.h"
 #include "ui/open_folder_dialog.h"
+#include "util/wide_text.h"
 
 #include <string>
 

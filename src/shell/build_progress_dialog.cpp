@@ -1,9 +1,9 @@
 #include "shell/build_progress_dialog.h"
 
-#include "build/build_output_parser.h"
-#include "build/build_step_tracker.h"
+#include "buildengine/build_output_parser.h"
+#include "buildengine/build_step_tracker.h"
+#include "document/application.h"
 #include "model/install_item.h"
-#include "shell/application.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "util/path.h"

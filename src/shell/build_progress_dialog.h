@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/build_events.h"
+#include "buildengine/build_events.h"
 
 #include <QDialog>
 

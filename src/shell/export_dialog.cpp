@@ -1,7 +1,7 @@
 #include "shell/export_dialog.h"
 
-#include "shell/application.h"
-#include "shell/messages.h"
+#include "document/application.h"
+#include "document/messages.h"
 #include "ui/desktop_services.h"
 #include "ui/dialog_buttons.h"
 #include "ui/file_dialogs.h"

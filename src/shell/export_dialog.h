@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/build_configuration.h"
+#include "buildengine/build_configuration.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "shell/main_window.h"
 
-#include "shell/app_settings.h"
-#include "shell/application.h"
+#include "document/app_settings.h"
+#include "document/application.h"
 #include "shell/configuration_lists.h"
 #include "shell/message_box_prompt.h"
 #include "shell/output_pane.h"

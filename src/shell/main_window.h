@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/build_configuration.h"
-#include "shell/document_listener.h"
+#include "buildengine/build_configuration.h"
+#include "document/document_listener.h"
 #include "ui/command_registry.h"
 
 #include <QMainWindow>

@@ -1,12 +1,12 @@
 // What the main window does for each of its commands.
 #include "shell/main_window.h"
 
-#include "shell/app_settings.h"
-#include "shell/application.h"
+#include "document/app_settings.h"
+#include "document/application.h"
+#include "document/messages.h"
 #include "shell/build_command.h"
 #include "shell/export_dialog.h"
 #include "shell/message_box_prompt.h"
-#include "shell/messages.h"
 #include "shell/new_package_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/status_bar.h"

@@ -1,7 +1,7 @@
 // Menu bar and tool bar of the main window, built from the registry's one action per command.
 #include "shell/main_window.h"
 
-#include "shell/application.h"
+#include "document/application.h"
 #include "shell/configuration_lists.h"
 #include "ui/disabled_look.h"
 #include "ui/qt_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/user_prompt.h"
+#include "document/user_prompt.h"
 
 class QWidget;
 

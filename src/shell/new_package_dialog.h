@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/package_document.h"
+#include "document/package_document.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "shell/options_dialog.h"
 
-#include "shell/app_settings.h"
+#include "document/app_settings.h"
 #include "ui/dialog_buttons.h"
 #include "ui/language_pickers.h"
 

@@ -1,6 +1,6 @@
 #include "shell/output_pane.h"
 
-#include "shell/application.h"
+#include "document/application.h"
 #include "ui/command_registry.h"
 #include "ui/qt_text.h"
 

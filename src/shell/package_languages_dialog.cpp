@@ -1,7 +1,7 @@
 #include "shell/package_languages_dialog.h"
 
-#include "shell/app_settings.h"
-#include "shell/messages.h"
+#include "document/app_settings.h"
+#include "document/messages.h"
 #include "ui/confirmation_dialog.h"
 #include "ui/dialog_buttons.h"
 #include "ui/language_pickers.h"

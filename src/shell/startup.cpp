@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 
-#include "shell/application.h"
+#include "document/application.h"
+#include "document/messages.h"
 #include "shell/main_window.h"
-#include "shell/messages.h"
 #include "ui/command_registry.h"
 #include "ui/gui_build_events.h"
 #include "ui/message_box.h"

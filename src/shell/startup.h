@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/sdk_list.h"
-#include "shell/app_settings.h"
+#include "buildengine/sdk_list.h"
+#include "document/app_settings.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "shell/status_bar.h"
 
+#include "document/application.h"
 #include "model/tables.h"
-#include "shell/application.h"
 #include "ui/qt_text.h"
 
 #include <QHBoxLayout>

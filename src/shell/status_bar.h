@@ -1,7 +1,7 @@
 #pragma once
 
-#include "build/build_events.h"
-#include "shell/document_listener.h"
+#include "buildengine/build_events.h"
+#include "document/document_listener.h"
 
 #include <QStatusBar>
 #include <QTimer>

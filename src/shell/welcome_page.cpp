@@ -1,7 +1,7 @@
 #include "shell/welcome_page.h"
 
-#include "shell/app_settings.h"
-#include "shell/application.h"
+#include "document/app_settings.h"
+#include "document/application.h"
 #include "ui/command_registry.h"
 #include "ui/dont_show_again.h"
 #include "ui/link_button.h"

@@ -1,6 +1,6 @@
 #include "ui/gui_build_events.h"
 
-#include "build/build_controller.h"
+#include "buildengine/build_controller.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "ui/message_box.h"
 
-#include "shell/application.h"
+#include "document/application.h"
 #include "ui/qt_text.h"
 
 #include <QGuiApplication>

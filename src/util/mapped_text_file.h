@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/wide_text.h"
 #include "util/error_code.h"
 #include "util/text_file.h"
+#include "util/wide_text.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/wide_text.h"
+#include "util/wide_text.h"
 
 #include <optional>
 #include <string>

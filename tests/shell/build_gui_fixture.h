@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/app_settings.h"
+#include "document/application.h"
 #include "model/item_sequence.h"
-#include "shell/app_settings.h"
-#include "shell/application.h"
 #include "support/modal_dialogs.h"
 #include "support/recording_message_boxes.h"
 #include "support/temp_dir.h"

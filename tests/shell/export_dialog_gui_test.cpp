@@ -1,7 +1,7 @@
 #include "build_gui_fixture.h"
 
+#include "document/messages.h"
 #include "shell/export_dialog.h"
-#include "shell/messages.h"
 #include "support/gui_doubles.h"
 #include "ui/open_folder_dialog.h"
 #include "ui/qt_text.h"

@@ -1,9 +1,9 @@
 #include "shell/new_package_dialog.h"
 
+#include "document/app_settings.h"
+#include "document/application.h"
+#include "document/messages.h"
 #include "model/package_reader.h"
-#include "shell/app_settings.h"
-#include "shell/application.h"
-#include "shell/messages.h"
 #include "shell/package_languages_dialog.h"
 #include "support/modal_dialogs.h"
 #include "support/recording_message_boxes.h"

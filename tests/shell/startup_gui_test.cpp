@@ -1,6 +1,6 @@
-#include "shell/app_settings.h"
+#include "document/app_settings.h"
+#include "document/messages.h"
 #include "shell/main_window.h"
-#include "shell/messages.h"
 #include "shell/startup.h"
 #include "support/modal_dialogs.h"
 #include "support/qt_printers.h"

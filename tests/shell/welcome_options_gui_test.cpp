@@ -1,7 +1,7 @@
 #include "shell/welcome_page.h"
 
-#include "shell/app_settings.h"
-#include "shell/application.h"
+#include "document/app_settings.h"
+#include "document/application.h"
 #include "shell/options_dialog.h"
 #include "support/gui_doubles.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/build_output_log.h"
+#include "buildengine/build_output_log.h"
 #include "util/text_convert.h"
 
 #include <string>

@@ -1,0 +1,413 @@
+#include "buildengine/build_output_parser.h"
+
+#include "support/log_lines.h"
+#include "support/temp_dir.h"
+#include "util/path.h"
+#include "util/text_convert.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tb {
+namespace {
+
+using test::Lines;
+using Items = std::vector<const InstallItem*>;
+using K = InstallItemKind;
+
+constexpr std::u16string_view kFile = u"C:\\w\\App.pkg(7) : processing file";
+constexpr std::u16string_view kEmbed = u"x: processing embedded package file";
+constexpr std::u16string_view kLang = u"x: processing language block";
+constexpr std::u16string_view kOptions = u"x: processing options block";
+constexpr std::u16string_view kIf = u"x: processing IF block";
+constexpr std::u16string_view kFault = u"x: file I/O fault.";
+
+// Records each item reached with the log length at that moment.
+struct Receiver : ItemReceiver {
+    void itemReached(const InstallItem* item) override {
+        items.push_back(item);
+        logSizes.push_back(log->size());
+    }
+    const BuildOutputLog* log = nullptr;
+    Items items;
+    std::vector<size_t> logSizes;
+};
+
+class BuildOutputParserTest : public ::testing::Test {
+protected:
+    BuildOutputParserTest() { receiver.log = &log; }
+    std::string host(const std::string& name) const { return dir.file(name); }
+    InstallItem* add(K kind, InstallItem* parent = nullptr, std::u16string source = {}) {
+        return AppendChild(p.items, CreateItem(kind, 2, std::move(source)), parent);
+    }
+    // Made on first use: the cursor starts at the first item, so tests add their items first.
+    BuildOutputParser& parser() {
+        if (!parser_) {
+            parser_ = std::make_unique<BuildOutputParser>(configuration, log, host("App.pkg"), p);
+            parser_->stepTracker().addItemReceiver(&receiver);
+        }
+        return *parser_;
+    }
+    // The log lines written for these makesis lines, given as one piece.
+    Lines feed(std::initializer_list<std::u16string_view> lines) {
+        log.clear();
+        for (std::u16string_view line : lines)
+            parser().append(WideText(line) + u"\r\n");
+        parser().handleLines();
+        return test::LogLines(log);
+    }
+
+    test::TempDir dir;
+    std::unique_ptr<Package> package = CreatePackage({1, 2}); // English, French
+    Package& p = *package;
+    BuildConfiguration configuration{SdkList{{u"", u"", fromHostPath(dir.file("sdk")), false}}};
+    BuildOutputLog log;
+    Receiver receiver;
+    std::unique_ptr<BuildOutputParser> parser_;
+};
+
+TEST_F(BuildOutputParserTest, FixedMessagesAndUnrecognisedLines) {
+    EXPECT_EQ(feed({u"a: processing languages", u"a:bprocessing header", u"a: processing logo",
+                    u"a: unknown line", u"a: Processing file", u"processing file",
+                    u"a: processing file ", u"trailing:", u"random text"}),
+              (Lines{"Processing Languages...", "Processing General info...", "Processing Logo...",
+                     "Unknown error; try building the package manually from the command line "
+                     "using makesis"}));
+}
+
+TEST_F(BuildOutputParserTest, ProgressLinesAnnounceItems) {
+    InstallItem* file = add(K::File, nullptr, u"gfx\\icon.mbm");
+    itemAs<ShowDialogItem>(add(K::ShowDialog))->name = u"Intro";
+    itemAs<IncludePackageItem>(add(K::IncludePackage))->path =
+        u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\e.sis";
+    add(K::LanguageFile);
+    itemAs<ShowLanguageDialogItem>(add(K::ShowLanguageDialog))->name = u"Lic";
+    itemAs<IncludeLanguagePackageItem>(add(K::IncludeLanguagePackage))->uid = 0xA000BC1;
+    EXPECT_EQ(feed({kFile, kFile, kEmbed, kLang, kLang, kLang, kFile, kOptions, kIf, kEmbed}),
+              (Lines{"Adding " + host("gfx/icon.mbm") + "...", "Adding Dialog 'Intro'...",
+                     "Adding Package '" + host("sdk") + "/epoc32/release/gcce/urel/e.sis'...",
+                     "Adding Language file...", "Adding Language dialog 'Lic'...",
+                     "Adding Language package '0xA000BC1'..."}));
+    // Files and dialogs are announced before their line, the others after it; nothing past
+    // the end.
+    ASSERT_EQ(receiver.items.size(), 6u);
+    EXPECT_EQ(receiver.items[0], file);
+    const WideText text = log.read();
+    EXPECT_EQ(receiver.logSizes[0], 0u);
+    EXPECT_EQ(receiver.logSizes[1], text.find(u"Adding Dialog"));
+    EXPECT_EQ(receiver.logSizes[2], text.find(u"Adding Language file"));
+    EXPECT_EQ(parser().stepTracker().current(), nullptr);
+
+    BuildConfiguration noSdk{SdkList{}}; // paths stay as stored
+    for (PackageType type :
+         {PackageType::PreinstalledApplication, PackageType::PreinstalledAddOn}) {
+        p.type = type;
+        for (const BuildConfiguration* c : {&configuration, &noSdk}) {
+            BuildOutputParser(*c, log, host("App.pkg"), p).stepTracker().handleLine(kFile);
+            EXPECT_EQ(test::LastOf(test::LogLines(log)),
+                      "Processing " + (c == &noSdk ? "gfx\\icon.mbm" : host("gfx/icon.mbm")) +
+                          "...");
+        }
+    }
+}
+
+TEST_F(BuildOutputParserTest, CursorWalksOptionLists) {
+    // f1, L1{ o1{ f2, L2{ a{}, b{ f3 } } }, o2{}, o3{ f4 } }, f5, L3{ {} }, f6
+    InstallItem* f1 = add(K::File, nullptr, u"f1");
+    InstallItem* l1 = add(K::ShowOptionList);
+    InstallItem* o1 = add(K::Option, l1);
+    InstallItem* f2 = add(K::File, o1, u"f2");
+    InstallItem* l2 = add(K::ShowOptionList, o1);
+    add(K::Option, l2);
+    InstallItem* f3 = add(K::File, add(K::Option, l2), u"f3");
+    add(K::Option, l1);
+    InstallItem* f4 = add(K::File, add(K::Option, l1), u"f4");
+    InstallItem* f5 = add(K::File, nullptr, u"f5");
+    add(K::Option, add(K::ShowOptionList));
+    InstallItem* f6 = add(K::File, nullptr, u"f6");
+    BuildStepTracker& tracker = parser().stepTracker();
+    for (std::u16string_view line :
+         {kFile, kOptions, kIf, kFile, kOptions, kIf, kFile, kIf, kFile, kFile, kOptions, kFile})
+        EXPECT_TRUE(tracker.handleLine(line));
+    EXPECT_EQ(receiver.items, (Items{f1, f2, f3, f4, f5, f6}));
+    EXPECT_EQ(tracker.previous(), f6);
+    EXPECT_EQ(tracker.current(), nullptr);
+    EXPECT_TRUE(tracker.handleLine(kFile)); // past the end stays safe
+    EXPECT_EQ(tracker.previous(), f6);
+}
+
+TEST_F(BuildOutputParserTest, EmbedAndUidExplanations) {
+    add(K::File, nullptr, u"a");
+    auto* embedded = itemAs<IncludePackageItem>(add(K::IncludePackage));
+    embedded->path = u"sub\\e.sis";
+    embedded->uid = 0xA0B1C2D3;
+    add(K::IncludeLanguagePackage);
+    const std::string generic = "Error, failed to add file; the file is empty or it is corrupt";
+    const std::string uid = "Error, UID mismatch; the UID in the SIS file";
+    const std::string tail = " is different from what is specified in the package(0xA0B1C2D3)";
+    EXPECT_EQ(feed({u"x: SISfile error.", u"x: different UID."}), Lines{generic});
+    EXPECT_EQ(test::LastOf(feed({kFile, u"x: memory error."})), generic);
+    EXPECT_EQ(feed({kEmbed, u"x: SISfile error.", u"x: different UID."}),
+              (Lines{"Adding Package '" + host("sub/e.sis") + "'...",
+                     "Error, failed to embed '" + host("sub/e.sis") +
+                         "', the file is corrupt or it is not a SIS file",
+                     uid + tail}));
+    dir.write("sub/e.sis", std::string(12, '\0'));
+    EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + tail});
+    dir.write("sub/e.sis", std::string(8, '\0') + "\x78\x56\x34\x12" + std::string(4, '\0'));
+    EXPECT_EQ(feed({u"x: different UID."}), Lines{uid + "(0x12345678)" + tail});
+    EXPECT_EQ(test::LastOf(feed({kLang, u"x: SISfile error."})),
+              "Error, failed to embed language dependent SIS file; the file is corrupt");
+}
+
+TEST_F(BuildOutputParserTest, FileAccessExplanations) {
+    add(K::File, nullptr, u"missing.txt");
+    itemAs<IncludePackageItem>(add(K::IncludePackage))->path = u"folder";
+    add(K::ShowDialog, nullptr, u"d.txt");
+    itemAs<InstallLanguageFileItem>(add(K::LanguageFile))->sources = {u"en.txt", u""};
+    itemAs<IncludeLanguagePackageItem>(add(K::IncludeLanguagePackage))->paths = {u"en.sis",
+                                                                                 u"fr.sis"};
+    auto* dialogs = itemAs<ShowLanguageDialogItem>(add(K::ShowLanguageDialog));
+    dialogs->sources = {u"", u"fr.txt"};
+    for (const char* name : {"folder/x", "d.txt", "en.txt", "en.sis"})
+        dir.write(name, "x");
+    const std::string locked = "'; the file is locked by another application or you don't have "
+                               "permission to access the file";
+    EXPECT_EQ(feed({kFault}), Lines{}); // no logo, nothing to blame
+    p.logo.present = true;
+    p.logo.source = u"logo.png";
+    EXPECT_EQ(feed({kFault}), Lines{"Error, can not find file '" + host("logo.png") + "'"});
+    dir.write("logo.png", "\x89PNG");
+    EXPECT_EQ(feed({kFault}),
+              Lines{"Error, unsupported image format; only MBM bitmaps are supported"});
+
+    EXPECT_EQ(test::LastOf(feed({kFile, kFault})),
+              "Error, can not find file '" + host("missing.txt") + "'");
+    EXPECT_EQ(test::LastOf(feed({kEmbed, kFault})),
+              "Error, can not open file '" + host("folder") + locked);
+    EXPECT_EQ(feed({kFile, kFault}), Lines{"Adding Dialog ''..."});
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
+              "Language file is missing a source file for 'French'");
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
+              "Error, can not find file '" + host("fr.sis") + "'");
+    EXPECT_EQ(test::LastOf(feed({kLang, kFault})),
+              "Language dialog is missing a source file for 'English'");
+    if (geteuid() != 0) { // root opens anything
+        chmod(host("en.sis").c_str(), 0);
+        dialogs->sources = {u"en.sis", u"fr.txt"};
+        EXPECT_EQ(feed({kFault}), Lines{"Error, can not open file '" + host("en.sis") + locked});
+    }
+}
+
+TEST_F(BuildOutputParserTest, ErrorFilter) {
+    p.uid = 0xE1234ABC;
+    EXPECT_EQ(feed({u"SIGNSIS -s x.sis", u"error:06065064:digital envelope routines",
+                    u"error:0906A068:PEM routines", u"SISfile error, expected data missing.",
+                    u"Error:0906A068", u" SIGNSIS", u"error:0906A068:PEM routines"}),
+              (Lines{"", "Signing package...", "Error, invalid passphrase for the private key",
+                     "Error, the private key requires a passphrase",
+                     "Error, an embedded SIS file in the package has the same UID(0xE1234ABC) "
+                     "as the package",
+                     "Error:0906A068"}));
+    // The build helper's own error lines reach the user as they are.
+    EXPECT_EQ(feed({u"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"}),
+              Lines{"Error, can not find makesis in '/sdk/epoc32/tools' or on PATH"});
+}
+
+TEST_F(BuildOutputParserTest, SigningFilesAreExplainedOnlyWhenSigning) {
+    constexpr std::u16string_view kOpen = u"file I/O fault, cannot open x";
+    p.signing.certificate = u"keys\\dev.cer";
+    p.signing.privateKey = u"keys\\dev.key";
+    const std::string certificate = host("keys/dev.cer"), key = host("keys/dev.key");
+    const Lines noCertificate{"Error, can not find certificate '" + certificate + "'"};
+    const Lines noKey{"Error, can not find private key '" + key + "'"};
+    // An unsigned build names no certificate; the tool's line is shown instead.
+    EXPECT_EQ(feed({kOpen}), Lines{"Error, makesis reports 'file I/O fault, cannot open x'"});
+    p.signing.signPackage = true;
+    const std::u16string linuxCertificate =
+        fromHostPath(certificate) + u": No such file or directory";
+    const std::u16string linuxKey = fromHostPath(key) + u": No such file or directory";
+    const struct {
+        const char* folder; // made under keys/ before the lines are fed
+        std::vector<std::u16string> lines;
+        Lines expected;
+    } cases[] = {
+        {nullptr, {std::u16string(kOpen)}, noCertificate},
+        {"dev.cer", {std::u16string(kOpen)}, noCertificate}, // a folder is no certificate
+        {nullptr,
+         {u"SIGNSIS x", linuxCertificate, linuxCertificate},
+         {"", "Signing package...", noCertificate[0]}},
+        // Before signing, such a line is not the signing tool's.
+        {nullptr, {linuxCertificate}, {}},
+    };
+    for (const auto& c : cases) {
+        parser_.reset();
+        if (c.folder)
+            dir.write(std::string("keys/") + c.folder + "/x", "");
+        std::vector<std::u16string_view> views(c.lines.begin(), c.lines.end());
+        log.clear();
+        for (std::u16string_view line : views)
+            parser().append(WideText(line) + u"\r\n");
+        parser().handleLines();
+        EXPECT_EQ(test::LogLines(log), c.expected) << wideToUtf8(c.lines.back());
+        std::filesystem::remove_all(host("keys"));
+    }
+    p.signing.certificate = u"keys\\dev.cer\\x";
+    dir.write("keys/dev.cer/x", "");
+    parser_.reset();
+    EXPECT_EQ(feed({u"SIGNSIS", linuxKey}), (Lines{"", "Signing package...", noKey[0]}));
+    dir.write("keys/dev.key", "k");
+    parser_.reset();
+    EXPECT_EQ(feed({kOpen}), Lines{});
+}
+
+// What the Linux builds of the tools print (makesis 4.0, signsis on OpenSSL 3), as the
+// transcripts in tests/data/linux_tools show it, and what the build makes of it.
+TEST_F(BuildOutputParserTest, LinuxToolTexts) {
+    add(K::File, nullptr, u"one.txt");
+    add(K::File, nullptr, u"two.txt");
+    auto* embedded = itemAs<IncludePackageItem>(add(K::IncludePackage));
+    embedded->path = u"sub.sis";
+    embedded->uid = 0xA0008888;
+    dir.write("one.txt", "1");
+    p.logo.present = true;
+    p.logo.source = u"nologo.png";
+    p.output = {false, fromHostPath(host("out")), u"App.sis"};
+    const std::string one = "Adding " + host("one.txt") + "...";
+    const std::string two = "Adding " + host("two.txt") + "...";
+    const std::string id = "407756F8FA7F0000:error:"; // OpenSSL 3 starts with a thread id
+    const std::u16string noStartLine =
+        utf8ToWide(id + "0480006C:PEM routines:get_name:no start line:../crypto/pem/pem_lib.c:760:"
+                        "Expecting: CERTIFICATE");
+    const std::u16string emptyPassword =
+        utf8ToWide(id + "11800074:PKCS12 routines:PKCS12_pbe_crypt_ex:pkcs12 cipherfinal "
+                        "error:../crypto/pkcs12/p12_decr.c:88:empty password");
+    const std::u16string wrongPassword =
+        utf8ToWide(id + "11800074:PKCS12 routines:PKCS12_pbe_crypt_ex:pkcs12 cipherfinal "
+                        "error:../crypto/pkcs12/p12_decr.c:88:maybe wrong password");
+    const std::u16string caught =
+        u"Caught exception 0 in loading embedded SIS file " + fromHostPath(host("sub.sis"));
+    const struct {
+        std::vector<std::u16string> lines;
+        std::optional<bool> finish; // the build's verdict, when the output ends
+        Lines expected;
+    } cases[] = {
+        {{u"L.pkg(8) : processing logo name", u"L.pkg(8) : error: file not found"},
+         {},
+         {"Processing Logo...", "Error, can not find file '" + host("nologo.png") + "'"}},
+        {{u"M.pkg(10) : processing file", u"M.pkg(11) : processing file",
+          u"M.pkg(11) : error: file not found"},
+         {},
+         {one, two, "Error, can not find file '" + host("two.txt") + "'"}},
+        {{u"E.pkg(9) : processing file", u"E.pkg(10) : processing file",
+          u"E.pkg(11) : processing embedded package file",
+          u"E.pkg(12) : error: UID in the embedded SIS file is not the same as the UID given "
+          u"in the package file."},
+         {},
+         {one, two, "Adding Package '" + host("sub.sis") + "'...",
+          "Error, UID mismatch; the UID in the SIS file is different from what is specified in "
+          "the package(0xA0008888)"}},
+        // makesis names the file it could not load on standard error, which comes first: the
+        // explanation names that file even when other items followed it.
+        {{u"C.pkg(10) : processing file", u"Generating SIS installation file...",
+          u"Bad input SIS file", caught, u"error: Bad SIS file to embed"},
+         false,
+         {one, "Error, failed to embed '" + host("sub.sis") +
+                   "', the file is corrupt or it is not a SIS file"}},
+        {{u"Generating SIS installation file...", u"error: Can't write to output SIS file",
+          fromHostPath(host("out/App.sis")) + u": Permission denied"},
+         false,
+         {"Error, can not write the SIS file '" + host("out/App.sis") +
+          "'; make sure that the output folder exists and that you have permission to write "
+          "to it"}},
+        // Errors nothing explains, with what makesis was reading at that line.
+        {{u"L.pkg(1) : processing languages", u"L.pkg(1) : error: unknown language specified",
+          u"  Usage : &aa,bb,...zz", u"L.pkg(1) : error: unknown language specified"},
+         false,
+         {"Processing Languages...",
+          "Error, makesis reports 'unknown language specified' while processing the languages"}},
+        {{u"P.pkg(3) : processing header", u"P.pkg(3) : error: invalid option"},
+         false,
+         {"Processing General info...",
+          "Error, makesis reports 'invalid option' while processing the header"}},
+        {{u"N.pkg(10) : processing file", u"N.pkg(10) : error: number out of range"},
+         false,
+         {one, "Error, makesis reports 'number out of range' for '" + host("one.txt") + "'"}},
+        {{u"N.pkg(5) : processing dependency", u"N.pkg(6) : error: number out of range",
+          u"error: invalid destination file"},
+         false,
+         {"Error, makesis reports 'number out of range'",
+          "Error, makesis reports 'invalid destination file'"}},
+        {{u"U.pkg(4) : processing vendor name", u"unknown token '$' (24)",
+          u"U.pkg(5) : error: unknown line"},
+         false,
+         {"Unknown error; try building the package manually from the command line using "
+          "makesis"}},
+        {{u"S.pkg(5) : processing signature",
+          u"Signatures directly from the pkg files are deprecated, ignoring",
+          u"N.pkg(1) : no languages defined, assuming English only"},
+         true,
+         {}},
+        // OpenSSL's many lines for one failure give one explanation.
+        {{u"SIGNSIS x", u"Enter private key password: " + noStartLine, emptyPassword, emptyPassword,
+          u"Unable to load key"},
+         false,
+         {"", "Signing package...", "Error, the private key requires a passphrase"}},
+        {{u"SIGNSIS x", noStartLine, wrongPassword, wrongPassword},
+         false,
+         {"", "Signing package...", "Error, invalid passphrase for the private key"}},
+        {{u"SIGNSIS x", noStartLine, noStartLine, u"Unable to load key"},
+         false,
+         {"", "Signing package...",
+          "Error, signsis reports 'no start line (Expecting: CERTIFICATE)'"}},
+        {{u"SIGNSIS x", noStartLine}, true, {"", "Signing package..."}},
+    };
+    for (const auto& c : cases) {
+        parser_.reset();
+        log.clear();
+        for (const std::u16string& line : c.lines)
+            parser().append(line + u"\n"); // these tools end lines with LF alone
+        parser().handleLines();
+        if (c.finish)
+            parser().finish(*c.finish);
+        EXPECT_EQ(test::LogLines(log), c.expected) << wideToUtf8(c.lines.back());
+    }
+}
+
+TEST_F(BuildOutputParserTest, LinesSplitAcrossPieces) {
+    const std::vector<std::pair<std::u16string_view, size_t>> pieces = {
+        {u"a: proce", 0},
+        {u"ssing logo", 0},
+        {u"\r", 1},
+        {u"\n\r\n\n", 1},
+        // A CR that ends a piece must not swallow the next piece's first character.
+        {u"x: processing header\r", 2},
+        {u": unknown line\ry: processing languages\n", 4}};
+    for (const auto& [piece, lines] : pieces) {
+        parser().append(piece);
+        EXPECT_TRUE(parser().handleLines());
+        EXPECT_EQ(test::LogLines(log).size(), lines) << wideToUtf8(piece);
+    }
+    EXPECT_EQ(test::LogLines(log)[3], "Processing Languages...");
+}
+
+TEST_F(BuildOutputParserTest, LinearInTheAmountOfOutput) {
+    std::u16string many;
+    while (many.size() < (1u << 20))
+        many += u"C:\\Symbian\\tools\\makesis.exe : some unrelated progress text\r\n";
+    for (const std::u16string& input : {many, std::u16string(1u << 20, u'x')}) {
+        const auto start = std::chrono::steady_clock::now();
+        for (size_t at = 0; at < input.size(); at += 256) {
+            parser().append(std::u16string_view(input).substr(at, 256));
+            parser().handleLines();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+    EXPECT_EQ(log.size(), 0u);
+}
+
+} // namespace
+} // namespace tb

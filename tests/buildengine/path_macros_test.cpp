@@ -1,0 +1,130 @@
+#include "buildengine/path_macros.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tb {
+namespace {
+
+// Every case runs in Windows style as written and in Posix style with E:\ turned into /e/.
+WideText onPosix(std::u16string_view path) {
+    if (!path.starts_with(u"E:\\"))
+        return WideText(path);
+    WideText result = u"/e/" + WideText(path.substr(3));
+    std::replace(result.begin(), result.end(), u'\\', u'/');
+    return result;
+}
+
+const SdkList kSdks = [] {
+    SdkList sdks(3);
+    sdks[1].epocRoot = u"E:\\S"; // the empty root of sdks[0] must match nothing
+    sdks[2].epocRoot = u"E:\\S\\sub";
+    return sdks;
+}();
+
+SdkList posixSdks() {
+    SdkList sdks = kSdks;
+    for (SdkInfo& sdk : sdks)
+        sdk.epocRoot = onPosix(sdk.epocRoot);
+    return sdks;
+}
+
+struct Case {
+    std::u16string_view in, out;
+};
+
+TEST(PathMacros, ExpandSourcePath) {
+    const std::u16string_view base = u"E:\\Work\\App\\";
+    for (const Case& c : {
+             Case{u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe",
+                  u"E:\\S\\epoc32\\release\\armv5\\udeb\\a.exe"},
+             Case{u"$(EPOCROOT)Epoc32\\data\\z\\x.rsc", u"E:\\S\\epoc32\\data\\z\\x.rsc"},
+             Case{u"$(EPOCROOT)", u"E:\\S\\"},
+             Case{u"gfx\\icon.mbm", u"E:\\Work\\App\\gfx\\icon.mbm"},
+             Case{u"..\\shared\\a.txt", u"E:\\Work\\shared\\a.txt"},
+             Case{u"D:\\x.txt", u"D:\\x.txt"},
+             // Generated packages put the macros under absolute or relative paths, twice too.
+             Case{u"D:\\S\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe",
+                  u"D:\\S\\epoc32\\release\\armv5\\udeb\\a.exe"},
+             Case{u"D:\\$(TARGET)\\$(PLATFORM)\\$(TARGET).txt", u"D:\\udeb\\armv5\\udeb.txt"},
+             Case{u"bin\\$(PLATFORM)\\a.exe", u"E:\\Work\\App\\bin\\armv5\\a.exe"},
+             Case{u"$(EPOCROOT)\\$(PLATFORM)\\$(PLATFORM)", u"E:\\S\\armv5\\armv5"},
+         }) {
+        EXPECT_EQ(ExpandSourcePath(c.in, base, kSdks[1], BuildPlatform::Armv5, BuildTarget::Udeb),
+                  c.out);
+        EXPECT_EQ(ExpandSourcePath(c.in, onPosix(base), posixSdks()[1], BuildPlatform::Armv5,
+                                   BuildTarget::Udeb, PathStyle::Posix),
+                  onPosix(c.out));
+    }
+    SdkInfo upper;
+    upper.epocRoot = u"/Epoc32"; // folder names of the root itself are kept
+    EXPECT_EQ(ExpandSourcePath(u"$(EPOCROOT)\\Epoc32\\a", u"/w/", upper, BuildPlatform::Gcce,
+                               BuildTarget::Urel, PathStyle::Posix),
+              u"/Epoc32/epoc32/a");
+    EXPECT_EQ(ExpandSourcePath(u"/x.png", u"/w/", upper, BuildPlatform::Gcce, BuildTarget::Urel,
+                               PathStyle::Posix),
+              u"/x.png");
+    // A Qt-generated template: an absolute POSIX path under the SDK.
+    EXPECT_EQ(ExpandSourcePath(u"/sdk/epoc32/release/$(PLATFORM)/$(TARGET)/app.exe", u"/w/", upper,
+                               BuildPlatform::Winscw, BuildTarget::Udeb, PathStyle::Posix),
+              u"/sdk/epoc32/release/winscw/udeb/app.exe");
+    const std::u16string tooLong(300, u'a'); // cannot be resolved: unchanged
+    EXPECT_EQ(ExpandSourcePath(tooLong, base, {}, BuildPlatform::Gcce, BuildTarget::Urel), tooLong);
+}
+
+TEST(PathMacros, MacroizeSdkPath) {
+    for (const Case& c : {
+             Case{u"E:\\S\\epoc32\\release\\winscw\\udeb\\a.dll",
+                  u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.dll"},
+             Case{u"E:\\S\\epoc32\\data\\z\\resource\\apps\\a.rsc",
+                  u"$(EPOCROOT)\\epoc32\\data\\z\\resource\\apps\\a.rsc"},
+             // Only whole, exact-case folder names right after \epoc32\release\ are replaced.
+             Case{u"E:\\S\\epoc32\\release\\winscw\\udeb\\armv5urel.dll",
+                  u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\armv5urel.dll"},
+             Case{u"E:\\S\\EPOC32\\Release\\GCCE\\UREL\\a",
+                  u"$(EPOCROOT)\\EPOC32\\Release\\$(PLATFORM)\\$(TARGET)\\a"},
+             Case{u"E:\\S\\epoc32\\release\\Gcce\\urel\\a",
+                  u"$(EPOCROOT)\\epoc32\\release\\Gcce\\$(TARGET)\\a"},
+             Case{u"E:\\S\\epoc32\\release\\gcce_x\\urel2\\gcce\\urel",
+                  u"$(EPOCROOT)\\epoc32\\release\\gcce_x\\urel2\\gcce\\urel"},
+             Case{u"E:\\S\\epoc32\\release\\armv5\\urel",
+                  u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\urel"},
+             // The first root that holds the path, ending at a separator.
+             Case{u"E:\\S\\sub\\a.txt", u"$(EPOCROOT)\\sub\\a.txt"},
+             Case{u"E:\\S", u"$(EPOCROOT)"},
+             Case{u"E:\\S2\\file.txt", u"-"},
+             Case{u"D:\\S\\a", u"-"},
+         }) {
+        EXPECT_EQ(MacroizeSdkPath(c.in, kSdks).value_or(u"-"), c.out);
+        EXPECT_EQ(MacroizeSdkPath(onPosix(c.in), posixSdks(), PathStyle::Posix).value_or(u"-"),
+                  c.out);
+    }
+    EXPECT_FALSE(MacroizeSdkPath(u"E:\\S\\a.dll", {SdkInfo{{}, {}, u"e:\\S"}}));
+}
+
+TEST(PathMacros, MakeStoredPathExpandsBackToTheChosenFile) {
+    const std::u16string_view base = u"E:\\Work\\App\\";
+    for (const Case& c : {
+             Case{u"E:\\Work\\App\\gfx\\a.mbm", u".\\gfx\\a.mbm"},
+             Case{u"E:\\Work\\shared\\a.txt", u"..\\shared\\a.txt"},
+             Case{u"E:\\S\\epoc32\\release\\gcce\\urel\\a.exe",
+                  u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe"},
+             Case{u"E:\\S2\\b.txt", u"..\\..\\S2\\b.txt"}, Case{u"D:\\a.mbm", u"D:\\a.mbm"},
+             Case{u"e:\\a.mbm", u"e:\\a.mbm"}, // other drive; on Posix not absolute
+         }) {
+        const WideText stored = MakeStoredPath(c.in, base, kSdks);
+        EXPECT_EQ(stored, c.out);
+        EXPECT_EQ(ExpandSourcePath(stored, base, kSdks[1], BuildPlatform::Gcce, BuildTarget::Urel),
+                  c.in);
+        const WideText posix =
+            MakeStoredPath(onPosix(c.in), onPosix(base), posixSdks(), PathStyle::Posix);
+        EXPECT_EQ(posix, c.out);
+        EXPECT_EQ(ExpandSourcePath(posix, onPosix(base), posixSdks()[1], BuildPlatform::Gcce,
+                                   BuildTarget::Urel, PathStyle::Posix),
+                  onPosix(c.in));
+    }
+}
+
+} // namespace
+} // namespace tb

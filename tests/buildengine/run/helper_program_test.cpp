@@ -1,0 +1,112 @@
+#include "buildengine/helper_process.h"
+#include "buildengine/output_decoder.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace tb::test {
+namespace {
+
+struct HelperResult {
+    ProcessExit exit;
+    std::string output;
+};
+
+// Runs TBBuildHelper alone and collects everything it writes.
+HelperResult runHelper(const std::vector<std::string>& arguments) {
+    HelperProcess helper;
+    EXPECT_EQ(helper.start(std::string(TB_HELPER_DIR) + "/TBBuildHelper", arguments), 0);
+    HelperResult result;
+    while (helper.readAvailable(result.output) == HelperProcess::ReadResult::Open)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    helper.waitForExit();
+    result.exit = helper.exitStatus();
+    return result;
+}
+
+TEST(BuildHelper, MissingToolsAndWrongArgumentsFail) {
+    TempDir dir;
+    ScopedEnv path("PATH", dir.path().string()); // no makesis anywhere
+    HelperResult result = runHelper({dir.file("sdk"), dir.file("a.pkg"), dir.file("a.sis")});
+    EXPECT_EQ(result.exit.kind, ProcessExit::Kind::Exited);
+    EXPECT_NE(result.exit.value, 0);
+    EXPECT_EQ(result.output, "Error, can not find makesis in '" + dir.file("sdk") +
+                                 "/epoc32/tools' or on the PATH\r\n");
+
+    result = runHelper({TB_TEST_SDK_DIR, dir.file("a.pkg"), dir.file("a.sis"), "-x", "c", "k"});
+    EXPECT_NE(result.exit.value, 0);
+    EXPECT_EQ(result.output.rfind("Usage: TBBuildHelper", 0), 0u);
+}
+
+TEST(BuildHelper, ToolLinesGetCarriageReturnsAndFailuresLeaveNoFile) {
+    TempDir dir;
+    const std::string pkg =
+        dir.write("a.pkg", "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n\"missing\"-\"x\"\n");
+    dir.write("a.sis", "old");
+    const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis")});
+    EXPECT_EQ(result.exit.value, 1);
+    EXPECT_NE(result.output.find("a.pkg(2) : processing header\r\n"), std::string::npos);
+    EXPECT_NE(result.output.find("a.pkg(3) : error: file I/O fault.\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("a.sis")));
+}
+
+// The Linux makesis takes any argument before the package file that starts with '-' or '/'
+// for a switch: it must run in the package's folder and get the file by a name it accepts.
+TEST(BuildHelper, MakesisGetsThePackageByNameInItsFolder) {
+    TempDir dir;
+    ScopedEnv linux("FAKE_TOOLS", "linux");
+    ScopedEnv folders("FAKE_MAKESIS_CWD_FILE", dir.file("cwd"));
+    ScopedEnv arguments("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
+    const struct {
+        const char* file;
+        const char* given; // what makesis gets
+    } cases[] = {{"a.pkg", "a.pkg"}, {"-a.pkg", "./-a.pkg"}, {"a b.pkg", "a b.pkg"}};
+    for (const auto& c : cases) {
+        const std::string pkg =
+            dir.write(std::string("tmp/") + c.file, "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n");
+        std::filesystem::remove(dir.file("argv"));
+        std::filesystem::remove(dir.file("cwd"));
+        const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("out.sis")});
+        EXPECT_EQ(result.exit.value, 0) << result.output;
+        EXPECT_NE(result.output.find(std::string(c.given) + "(2) : processing header\r\n"),
+                  std::string::npos)
+            << result.output;
+        EXPECT_EQ(ReadBytes(dir.file("cwd")), dir.file("tmp") + "\n");
+        EXPECT_EQ(ReadBytes(dir.file("argv")),
+                  "-v\n" + std::string(c.given) + "\n" + dir.file("out.sis") + "\n--\n");
+    }
+}
+
+TEST(OutputDecoder, KeepsACharacterCutBetweenPieces) {
+    OutputDecoder decoder("UTF-8");
+    const std::string text = "caf\xC3\xA9 \xF0\x9F\x98\x80!"; // é and a four-byte emoji
+    WideText out;
+    for (char c : text)
+        out += decoder.decode(std::string_view(&c, 1));
+    out += decoder.finish();
+    EXPECT_EQ(out, u"caf\u00E9 \U0001F600!");
+
+    // A cut sequence at the very end becomes one replacement character.
+    EXPECT_EQ(decoder.decode("a\xC3"), u"a");
+    EXPECT_EQ(decoder.finish(), u"\uFFFD");
+}
+
+TEST(HelperProcess, MissingProgramAndExitStatus) {
+    HelperProcess missing;
+    EXPECT_EQ(missing.start("/nonexistent/TBBuildHelper", {}), err::kNotFound);
+
+    HelperProcess shell;
+    ASSERT_EQ(shell.start("/bin/sh", {"-c", "echo \"$TB_X\" >&2; read x; kill -9 $$"},
+                          {"TB_X=from parent"}),
+              err::kOk);
+    shell.waitForExit();
+    std::string out;
+    while (shell.readAvailable(out) == HelperProcess::ReadResult::Open) {
+    }
+    EXPECT_EQ(out, "from parent\n"); // stderr on the pipe; stdin at its end at once
+    EXPECT_EQ(shell.exitStatus().kind, ProcessExit::Kind::Signalled);
+    EXPECT_FALSE(shell.exitStatus().succeeded());
+}
+
+} // namespace
+} // namespace tb::test
