@@ -59,28 +59,11 @@ BuildConfiguration::BuildConfiguration(SdkList sdks) : sdks_(std::move(sdks)) {
         current_ = 0;
 }
 
-void BuildConfiguration::addListener(BuildConfigurationListener* listener) {
-    if (listener)
-        listeners_.push_back(listener);
-}
-
-void BuildConfiguration::removeListener(BuildConfigurationListener* listener) {
-    std::erase(listeners_, listener);
-}
-
-// Walks a copy so that a listener may add or remove listeners; removed ones are not called.
-template <typename Call> void BuildConfiguration::notify(Call call) const {
-    for (BuildConfigurationListener* listener : std::vector(listeners_)) {
-        if (std::ranges::find(listeners_, listener) != listeners_.end())
-            call(*listener);
-    }
-}
-
 bool BuildConfiguration::selectSdk(size_t position) {
     if (position >= sdks_.size())
         return false;
     current_ = position;
-    notify([&](BuildConfigurationListener& l) { l.sdkChanged(sdks_[position]); });
+    listeners_.notify([&](BuildConfigurationListener& l) { l.sdkChanged(sdks_[position]); });
     return true;
 }
 
@@ -88,7 +71,7 @@ bool BuildConfiguration::setPlatform(BuildPlatform platform) {
     if (!lookup(kPlatforms, platform))
         return false;
     platform_ = platform;
-    notify([&](BuildConfigurationListener& l) { l.platformChanged(platform); });
+    listeners_.notify([&](BuildConfigurationListener& l) { l.platformChanged(platform); });
     return true;
 }
 
@@ -96,7 +79,7 @@ bool BuildConfiguration::setTarget(BuildTarget target) {
     if (!lookup(kTargets, target))
         return false;
     target_ = target;
-    notify([&](BuildConfigurationListener& l) { l.targetChanged(target); });
+    listeners_.notify([&](BuildConfigurationListener& l) { l.targetChanged(target); });
     return true;
 }
 

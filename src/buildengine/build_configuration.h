@@ -1,6 +1,7 @@
 #pragma once
 
 #include "buildengine/sdk_list.h"
+#include "util/listener_list.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +41,8 @@ public:
     BuildConfiguration& operator=(const BuildConfiguration&) = delete;
 
     // Listeners are not owned and are called in the order they were added.
-    void addListener(BuildConfigurationListener* listener);
-    void removeListener(BuildConfigurationListener* listener);
+    void addListener(BuildConfigurationListener* listener) { listeners_.add(listener); }
+    void removeListener(BuildConfigurationListener* listener) { listeners_.remove(listener); }
 
     // Out-of-range values change nothing, notify nobody and give false.
     bool selectSdk(size_t position);
@@ -57,13 +58,11 @@ public:
     const SdkList& sdks() const { return sdks_; }
 
 private:
-    template <typename Call> void notify(Call call) const;
-
     SdkList sdks_;
     std::optional<size_t> current_;
     BuildPlatform platform_ = BuildPlatform::Gcce;
     BuildTarget target_ = BuildTarget::Urel;
-    std::vector<BuildConfigurationListener*> listeners_;
+    ListenerList<BuildConfigurationListener> listeners_;
 };
 
 } // namespace tb

@@ -3,7 +3,6 @@
 #include "buildengine/build_output_parser.h"
 #include "buildengine/build_run.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace tb {
@@ -14,15 +13,6 @@ BuildController::BuildController(BuildEventPoster& poster, std::string installFo
 BuildController::~BuildController() {
     cancelBuild();
     parser_.reset();
-}
-
-void BuildController::addListener(BuildListener* listener) {
-    if (listener)
-        listeners_.push_back(listener);
-}
-
-void BuildController::removeListener(BuildListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
 }
 
 std::string BuildController::helperPath() const {

@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace tb {
 
@@ -30,10 +29,11 @@ public:
     BuildController(const BuildController&) = delete;
     BuildController& operator=(const BuildController&) = delete;
 
-    // Listeners are not owned and hear the events in the order they were added.
-    void addListener(BuildListener* listener);
-    void removeListener(BuildListener* listener);
-    const std::vector<BuildListener*>& listeners() const { return listeners_; }
+    // Listeners are not owned and hear the events in the order they were added; they may come
+    // and go while an event is delivered (see ListenerList).
+    void addListener(BuildListener* listener) { listeners_.add(listener); }
+    void removeListener(BuildListener* listener) { listeners_.remove(listener); }
+    ListenerList<BuildListener>& listeners() { return listeners_; }
 
     BuildOutputLog& log() { return log_; }
     const BuildOutputLog& log() const { return log_; }
@@ -59,7 +59,7 @@ public:
 private:
     BuildEventPoster& poster_;
     std::string installFolder_;
-    std::vector<BuildListener*> listeners_;
+    ListenerList<BuildListener> listeners_;
     BuildOutputLog log_;
     // The run refers to the parser, so it is declared after it and goes first.
     std::unique_ptr<BuildOutputParser> parser_;

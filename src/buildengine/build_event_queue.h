@@ -16,9 +16,9 @@ public:
     void post(const BuildEvent& event) override;
 
     // Delivers every queued event to listeners; returns how many were delivered.
-    size_t deliverPending(const std::vector<BuildListener*>& listeners);
+    size_t deliverPending(ListenerList<BuildListener>& listeners);
     // Waits up to timeout for at least one event, then delivers what is queued.
-    size_t waitAndDeliver(const std::vector<BuildListener*>& listeners,
+    size_t waitAndDeliver(ListenerList<BuildListener>& listeners,
                           std::chrono::milliseconds timeout);
 
 private:

@@ -2,32 +2,32 @@
 
 namespace tb {
 
-void DeliverBuildEvent(const BuildEvent& event, const std::vector<BuildListener*>& listeners) {
-    for (BuildListener* listener : listeners) {
+void DeliverBuildEvent(const BuildEvent& event, ListenerList<BuildListener>& listeners) {
+    listeners.notify([&event](BuildListener& listener) {
         switch (event.code) {
         case BuildEventCode::Started:
-            listener->buildStarted();
+            listener.buildStarted();
             break;
         case BuildEventCode::Succeeded:
-            listener->buildSucceeded();
+            listener.buildSucceeded();
             break;
         case BuildEventCode::Failed:
-            listener->buildFailed();
+            listener.buildFailed();
             break;
         case BuildEventCode::Cancelled:
-            listener->buildCancelled();
+            listener.buildCancelled();
             break;
         case BuildEventCode::Stage:
-            listener->buildStage(event.stage);
+            listener.buildStage(event.stage);
             break;
         case BuildEventCode::OutputChanged:
-            listener->outputChanged();
+            listener.outputChanged();
             break;
         case BuildEventCode::ItemReached:
-            listener->itemProcessed(event.item);
+            listener.itemProcessed(event.item);
             break;
         }
-    }
+    });
 }
 
 void BuildEventQueue::post(const BuildEvent& event) {
@@ -38,7 +38,7 @@ void BuildEventQueue::post(const BuildEvent& event) {
     ready_.notify_one();
 }
 
-size_t BuildEventQueue::deliverPending(const std::vector<BuildListener*>& listeners) {
+size_t BuildEventQueue::deliverPending(ListenerList<BuildListener>& listeners) {
     std::deque<BuildEvent> taken;
     {
         std::lock_guard lock(mutex_);
@@ -50,7 +50,7 @@ size_t BuildEventQueue::deliverPending(const std::vector<BuildListener*>& listen
     return taken.size();
 }
 
-size_t BuildEventQueue::waitAndDeliver(const std::vector<BuildListener*>& listeners,
+size_t BuildEventQueue::waitAndDeliver(ListenerList<BuildListener>& listeners,
                                        std::chrono::milliseconds timeout) {
     {
         std::unique_lock lock(mutex_);

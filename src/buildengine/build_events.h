@@ -1,7 +1,8 @@
 #pragma once
 
+#include "util/listener_list.h"
+
 #include <cstdint>
-#include <vector>
 
 namespace tb {
 
@@ -36,8 +37,9 @@ public:
     virtual void itemProcessed(const InstallItem* /*item*/) {}
 };
 
-// Calls the listener operation of event on every listener, in order.
-void DeliverBuildEvent(const BuildEvent& event, const std::vector<BuildListener*>& listeners);
+// Calls the listener operation of event on every listener, in order; listeners may add or
+// remove listeners while they are told.
+void DeliverBuildEvent(const BuildEvent& event, ListenerList<BuildListener>& listeners);
 
 // Carries events from the build thread to the thread that started the build. post() may be
 // called from any thread; the front end delivers the events on its own thread, in posting

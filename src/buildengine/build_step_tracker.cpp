@@ -164,15 +164,6 @@ BuildStepTracker::BuildStepTracker(BuildOutputLog& log, const BuildConfiguration
     : log_(log), configuration_(configuration), package_(package),
       baseFolder_(WithFinalSlash(std::move(baseFolder))), current_(package.items.first) {}
 
-void BuildStepTracker::addItemReceiver(ItemReceiver* receiver) {
-    if (receiver)
-        receivers_.push_back(receiver);
-}
-
-void BuildStepTracker::removeItemReceiver(ItemReceiver* receiver) {
-    receivers_.erase(std::remove(receivers_.begin(), receivers_.end(), receiver), receivers_.end());
-}
-
 bool BuildStepTracker::handleLine(std::u16string_view line) {
     if (line.starts_with(kEmbedLoadFailure)) {
         if (const size_t at = line.find(kEmbedLoadFailureFile); at != std::u16string_view::npos) {
@@ -264,8 +255,7 @@ WideText BuildStepTracker::describe(const InstallItem* item) const {
 
 void BuildStepTracker::announce() {
     lastStep_.item = current_;
-    for (ItemReceiver* receiver : receivers_)
-        receiver->itemReached(current_);
+    receivers_.notify([this](ItemReceiver& receiver) { receiver.itemReached(current_); });
 }
 
 void BuildStepTracker::advance() {

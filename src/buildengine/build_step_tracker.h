@@ -3,10 +3,10 @@
 #include "buildengine/build_configuration.h"
 #include "buildengine/build_output_log.h"
 #include "model/package.h"
+#include "util/listener_list.h"
 
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace tb {
 
@@ -56,8 +56,8 @@ public:
     bool handleLine(std::u16string_view line);
 
     // Receivers are not owned and are called in the order they were added.
-    void addItemReceiver(ItemReceiver* receiver);
-    void removeItemReceiver(ItemReceiver* receiver);
+    void addItemReceiver(ItemReceiver* receiver) { receivers_.add(receiver); }
+    void removeItemReceiver(ItemReceiver* receiver) { receivers_.remove(receiver); }
 
     // The item makesis is expected to report next, and the one it last finished.
     const InstallItem* current() const { return current_; }
@@ -95,7 +95,8 @@ private:
     const InstallItem* previous_ = nullptr;
     MakesisStep lastStep_;
     WideText failedEmbed_; // the embedded file makesis named when it could not load it
-    std::vector<ItemReceiver*> receivers_;
+    // Walked on the build thread; receivers come and go only while no build runs.
+    ListenerList<ItemReceiver> receivers_;
 };
 
 } // namespace tb

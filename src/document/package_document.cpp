@@ -88,23 +88,6 @@ PackageDocument::PackageDocument(AppSettings& settings, RecentFileList& recentFi
 
 PackageDocument::~PackageDocument() = default;
 
-void PackageDocument::addListener(DocumentListener* listener) {
-    listeners_.push_back(listener);
-}
-
-void PackageDocument::removeListener(DocumentListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
-}
-
-template <class Event> void PackageDocument::notify(Event event) {
-    if (!notifyEnabled_)
-        return;
-    // A listener may unregister while it is told; walk a copy.
-    std::vector<DocumentListener*> listeners = listeners_;
-    for (DocumentListener* listener : listeners)
-        event(*listener);
-}
-
 void PackageDocument::setPaths(const std::string& path) {
     std::error_code ignored;
     fs::path absolute = fs::absolute(path, ignored);
@@ -116,7 +99,9 @@ void PackageDocument::setPaths(const std::string& path) {
 }
 
 // The phone view's folder model is rebuilt from the package here once that view exists.
-void PackageDocument::rebuildPhoneFolders() {}
+void PackageDocument::rebuildPhoneFolders() {
+    userFolders_.rebuild(*package_);
+}
 
 ErrorCode PackageDocument::create(const NewPackageRequest& request) {
     std::unique_ptr<Package> package = CreatePackage(request.languages);
@@ -257,6 +242,7 @@ bool PackageDocument::closeWithQuestion(UserPrompt& prompt) {
 void PackageDocument::close() {
     bool wasOpen = package_ != nullptr;
     package_.reset();
+    userFolders_.clear();
     fileName_.clear();
     filePath_.clear();
     folder_.clear();
@@ -291,17 +277,14 @@ bool PackageDocument::startBuild() {
 void PackageDocument::setCurrentLanguage(size_t index) {
     if (!package_ || index >= package_->languages.size() || index == currentLanguage_)
         return;
+    // Text typed in the old language belongs to it, not to the one shown next.
+    commitEdits();
     currentLanguage_ = index;
     notify([index](DocumentListener& l) { l.currentLanguageChanged(index); });
 }
 
 void PackageDocument::commitEdits() {
     notify([](DocumentListener& l) { l.commitEdits(); });
-}
-
-void PackageDocument::notifyItemChanged(const ItemChange& change) {
-    modified_ = true;
-    notify([&change](DocumentListener& l) { l.itemChanged(change); });
 }
 
 } // namespace tb

@@ -1,5 +1,6 @@
 #include "editing/device_folders.h"
 
+#include "util/format.h"
 #include "util/text_convert.h"
 
 #include <algorithm>
@@ -30,16 +31,7 @@ std::optional<std::u16string_view> extensionOf(std::u16string_view fileName) {
 } // namespace
 
 WideText PrivateFolderPath(uint32_t packageUid) {
-    WideText path = u"\\private\\";
-    char16_t digits[8];
-    size_t count = 0;
-    do {
-        digits[count++] = u"0123456789abcdef"[packageUid & 0xF];
-        packageUid >>= 4;
-    } while (packageUid != 0);
-    while (count > 0)
-        path += digits[--count];
-    return path;
+    return format(u"\\private\\%x", {packageUid});
 }
 
 WideText DeviceFolderPath(DeviceFolder folder, uint32_t packageUid) {
@@ -101,7 +93,7 @@ std::u16string_view DeviceFolderNodeName(DeviceFolder folder) {
 }
 
 std::u16string_view DeviceFileName(std::u16string_view path) {
-    const size_t separator = path.rfind(u'\\');
+    const size_t separator = path.find_last_of(u"\\/");
     return separator == std::u16string_view::npos ? path : path.substr(separator + 1);
 }
 
@@ -123,10 +115,7 @@ DeviceFolder DefaultFolderFor(std::u16string_view fileName) {
 }
 
 WideText DefaultTargetPath(std::u16string_view sourcePath, uint32_t packageUid) {
-    // Sources may be stored with either separator; the device name is what follows the last.
-    const size_t separator = sourcePath.find_last_of(u"\\/");
-    const std::u16string_view name =
-        separator == std::u16string_view::npos ? sourcePath : sourcePath.substr(separator + 1);
+    const std::u16string_view name = DeviceFileName(sourcePath);
     return DeviceFolderPath(DefaultFolderFor(name), packageUid) + u'\\' + WideText(name);
 }
 

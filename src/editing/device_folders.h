@@ -44,12 +44,12 @@ uint32_t DeviceFolderBit(DeviceFolder folder);
 std::u16string_view DeviceFolderLabel(DeviceFolder folder);
 std::u16string_view DeviceFolderNodeName(DeviceFolder folder);
 
-// The file name part of a path (after the last backslash).
+// The file name part of a path: after the last backslash, or slash for a host path.
 std::u16string_view DeviceFileName(std::u16string_view path);
 
 // The folder a newly added file goes to, by its extension (compared exactly, case included).
 DeviceFolder DefaultFolderFor(std::u16string_view fileName);
-// That folder's path, a backslash and the file's name.
+// That folder's path, a backslash and the file's name (sourcePath may be a whole path).
 WideText DefaultTargetPath(std::u16string_view sourcePath, uint32_t packageUid);
 
 // The folders a file may be put in, by its extension; none for a name without extension (the
@@ -64,9 +64,10 @@ std::optional<DeviceFolder> FolderOfTarget(std::u16string_view target, uint32_t 
 // True when path is folder or lies below it, folder and path compared ignoring ASCII case.
 bool IsInDeviceFolder(std::u16string_view path, std::u16string_view folder);
 
-// The target's display form, "[Resources]" or, below the private folder, "[Private]" followed
-// by the sub-folder path under the UID folder ("[Private]\data\a.txt"); none for a target under
-// no known folder.
+// The label of the folder a target lies in: "[Resources]", or below the private folder
+// "[Private]" followed by the sub-folders under the UID folder ("[Private]\data" for
+// "\private\<uid>\data\a.txt"); none for a target under no known folder. A target ending in
+// a backslash is a folder.
 std::optional<WideText> TargetDisplayForm(std::u16string_view target, uint32_t packageUid);
 
 } // namespace tb

@@ -82,11 +82,6 @@ MainWindow::MainWindow(Application& app, ui::CommandRegistry& commands, QWidget*
     move(placement.topLeft());
     resize(placement.size());
 
-    // The Designer view enables its tool bar buttons while it is shown.
-    for (int id :
-         {ui::cmd::kTargetSimple, ui::cmd::kTargetFull, ui::cmd::kMoveUp, ui::cmd::kMoveDown})
-        commands_.setEnabled(id, false);
-
     // After the views, so that they have refreshed when the window switches to one of them.
     commands_.addHandler(this);
     app_.document.addListener(this);
@@ -120,7 +115,7 @@ void MainWindow::setMode(MainWindowMode mode) {
         switchToView(0);
     } else if (mode != MainWindowMode::Editing) {
         if (activeView_ >= 0)
-            views_[size_t(activeView_)]->deactivated();
+            views_[size_t(activeView_)]->deactivate();
         activeView_ = -1;
         viewArea_->setCurrentWidget(emptyView_);
         for (QAction* action : viewGroup_->actions())
@@ -147,12 +142,12 @@ void MainWindow::switchToView(int index) {
         return;
     if (index != activeView_) {
         if (activeView_ >= 0)
-            views_[size_t(activeView_)]->deactivated();
+            views_[size_t(activeView_)]->deactivate();
         activeView_ = index;
         ViewPage* view = views_[size_t(index)];
         viewArea_->setCurrentWidget(view);
         view->setFocus();
-        view->activated();
+        view->activate(); // refreshes it and hands it its commands
     }
     commands_.action(ui::cmd::kFirstView + index)->setChecked(true);
 }

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QMetaObject>
 
-#include <algorithm>
-
 namespace tb::ui {
 
 CommandRegistry::CommandRegistry(QObject* parent)
@@ -25,22 +23,19 @@ bool CommandRegistry::isEnabled(int id) const {
     return isCommand(id) && enabled_[size_t(id - cmd::kFirst)];
 }
 
-void CommandRegistry::addHandler(CommandHandler* handler) { handlers_.push_back(handler); }
+void CommandRegistry::addHandler(CommandHandler* handler) {
+    handlers_.add(handler);
+}
 
 void CommandRegistry::removeHandler(CommandHandler* handler) {
-    handlers_.erase(std::remove(handlers_.begin(), handlers_.end(), handler), handlers_.end());
+    handlers_.remove(handler);
 }
 
 bool CommandRegistry::execute(int id) {
     if (!isEnabled(id))
         return false;
-    // A handler may remove itself or others while it runs.
-    std::vector<CommandHandler*> handlers = handlers_;
-    for (CommandHandler* handler : handlers)
-        if (std::find(handlers_.begin(), handlers_.end(), handler) != handlers_.end() &&
-            handler->handleCommand(id))
-            return true;
-    return false;
+    return handlers_.notifyUntil(
+        [id](CommandHandler& handler) { return handler.handleCommand(id); });
 }
 
 void CommandRegistry::post(int id) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/listener_list.h"
+
 #include <QObject>
 #include <QString>
 
@@ -80,7 +82,7 @@ signals:
 
 private:
     std::vector<bool> enabled_;
-    std::vector<CommandHandler*> handlers_;
+    ListenerList<CommandHandler> handlers_;
     std::map<int, QAction*> actions_;
 };
 

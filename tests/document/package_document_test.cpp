@@ -141,8 +141,10 @@ TEST_F(PackageDocumentTest, FailedSaveKeepsPackageAndFile) {
 TEST_F(PackageDocumentTest, SaveRefreshesTheRecentTypeAndClearsModified) {
     std::string path = dir.write("a.pkg", kMinimal);
     ASSERT_EQ(document.open(path, true), 0);
-    document.setModified();
-    document.package()->type = PackageType::PreinstalledAddOn;
+    document.changePackage(
+        PackageChangeKind::Header, [](Package& p) { p.type = PackageType::PreinstalledAddOn; },
+        nullptr);
+    EXPECT_TRUE(document.modified());
     ASSERT_EQ(document.save(), 0);
     EXPECT_FALSE(document.modified());
     ASSERT_EQ(recent.size(), 1u);

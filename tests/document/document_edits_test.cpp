@@ -1,0 +1,287 @@
+#include "document/app_settings.h"
+#include "document/edit_batch.h"
+#include "document/package_document.h"
+#include "document/recent_file_list.h"
+#include "editing/sequence_text.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace tb {
+namespace {
+
+const int kViewMarker = 0;
+const EditOrigin kBy{ItemChangeSource::Phone, &kViewMarker};
+
+std::string join(const std::vector<std::string>& events) {
+    std::string out;
+    for (const std::string& e : events)
+        out += (out.empty() ? "" : ", ") + e;
+    return out;
+}
+
+// Writes each event as "Added x", "package Header", "batch(", ... and marks with " !" an item
+// event that finds the document in the wrong state: not yet modified, the item not (or, when
+// removed, still) in the sequence, or the edit's origin lost.
+struct Recorder : DocumentListener {
+    Recorder(PackageDocument& d, test::SequenceText& t) : document(d), text(t) {}
+
+    void itemChanged(const ItemChange& c) override {
+        static const char* const kTypes[] = {"Added", "Changed", "Removed", "Moved"};
+        std::string event = std::string(kTypes[int(c.type)]) + " " + text.name(c.item);
+        const bool removed = c.type == ItemChangeType::Removed;
+        if (!document.modified() || inSequence(c.item) == removed || c.origin != kBy.origin ||
+            c.source != kBy.source)
+            event += " !";
+        events.push_back(event);
+        if (onItem)
+            onItem(c);
+    }
+    void packageChanged(const PackageChange& c) override {
+        static const char* const kKinds[] = {"Header",       "Logo",      "Properties",
+                                             "Dependencies", "Languages", "BuildSettings"};
+        events.push_back(std::string("package ") + kKinds[int(c.kind)] +
+                         (c.origin == kBy.origin && document.modified() ? "" : " !"));
+    }
+    void currentLanguageChanged(size_t index) override {
+        events.push_back("language " + std::to_string(index));
+    }
+    void editBatchStarted() override { events.push_back("batch("); }
+    void editBatchEnded() override { events.push_back(")batch"); }
+
+    bool inSequence(const InstallItem* item) const {
+        while (item->parent)
+            item = item->parent;
+        for (const InstallItem* top = document.package()->items.first; top; top = top->next)
+            if (top == item)
+                return true;
+        return false;
+    }
+
+    PackageDocument& document;
+    test::SequenceText& text;
+    std::vector<std::string> events;
+    std::function<void(const ItemChange&)> onItem;
+};
+
+class DocumentEditsTest : public ::testing::Test {
+protected:
+    void open(const char* contents, const char* sequence) {
+        ASSERT_EQ(document.open(dir.write("a.pkg", contents), false), 0);
+        text = test::SequenceText();
+        text.build(document.package()->items, sequence);
+        recorder.events.clear();
+    }
+    std::string sequence() const { return text.print(document.package()->items); }
+    InstallFileItem* file(const char* name) { return itemAs<InstallFileItem>(text[name]); }
+
+    test::TempDir dir;
+    AppSettings settings{dir.file("settings.conf"), dir.file("machine.conf"), dir.file("bin")};
+    RecentFileList recent;
+    BuildConfiguration configuration{SdkList{}};
+    PackageDocument document{settings, recent, configuration, nullptr};
+    test::SequenceText text;
+    Recorder recorder{document, text};
+
+    void SetUp() override { document.addListener(&recorder); }
+};
+
+const char* const kOneLanguage = "&EN\n#{\"a\"},(0x1),1,0,0\n";
+const char* const kStart = "a L{o1(c) o2()} e";
+
+struct EditCase {
+    const char* what;
+    std::function<bool(PackageDocument&, test::SequenceText&)> edit;
+    bool done;
+    const char* after;
+    const char* events; // empty: nothing told, nothing marked modified
+};
+
+TEST_F(DocumentEditsTest, EachEditChangesMarksAndTellsInThatOrder) {
+    using D = PackageDocument;
+    using T = test::SequenceText;
+    auto insert = [](const char* item, ItemPlace (*where)(InstallItem*), const char* anchor) {
+        return [=](D& d, T& t) {
+            return d.insertItem(t.make(item), where(anchor ? t[anchor] : nullptr), kBy) != nullptr;
+        };
+    };
+    auto move = [](const char* item, ItemPlace (*where)(InstallItem*), const char* anchor) {
+        return [=](D& d, T& t) { return d.moveItem(t[item], where(t[anchor]), kBy); };
+    };
+    const EditCase cases[] = {
+        {"insert after", insert("x", ItemPlace::after, "a"), true, "a x L{o1(c) o2()} e",
+         "Added x"},
+        {"insert before", insert("x", ItemPlace::before, "a"), true, "x a L{o1(c) o2()} e",
+         "Added x"},
+        {"insert into an empty option", insert("x", ItemPlace::firstChildOf, "o2"), true,
+         "a L{o1(c) o2(x)} e", "Added x"},
+        {"insert last in an option", insert("x", ItemPlace::lastChildOf, "o1"), true,
+         "a L{o1(c x) o2()} e", "Added x"},
+        {"insert at the end", insert("x", ItemPlace::lastChildOf, nullptr), true,
+         "a L{o1(c) o2()} e x", "Added x"},
+        {"insert before nothing", insert("x", ItemPlace::before, nullptr), false, kStart, ""},
+        {"insert with a subtree", insert("K{p1(y)}", ItemPlace::before, "L"), true,
+         "a K{p1(y)} L{o1(c) o2()} e", "Added K"},
+        {"change",
+         [](D& d, T& t) {
+             return d.changeItem(
+                 itemAs<InstallFileItem>(t["a"]), [](InstallFileItem& f) { f.source = u"z"; }, kBy);
+         },
+         true, "z L{o1(c) o2()} e", "Changed z"},
+        {"change that changes nothing",
+         [](D& d, T& t) {
+             return d.changeItem(
+                 t["a"], [](InstallItem&) { return false; }, kBy);
+         },
+         false, kStart, ""},
+        {"remove with the subtree", [](D& d, T& t) { return d.removeItem(t["L"], kBy); }, true,
+         "a e", "Removed L"},
+        {"remove from an option", [](D& d, T& t) { return d.removeItem(t["c"], kBy); }, true,
+         "a L{o1() o2()} e", "Removed c"},
+        {"move after", move("e", ItemPlace::after, "a"), true, "a e L{o1(c) o2()}", "Moved e"},
+        {"move into its own subtree", move("L", ItemPlace::lastChildOf, "o2"), false, kStart, ""},
+        {"move after itself", move("a", ItemPlace::after, "a"), false, kStart, ""},
+        {"move to where it is", move("c", ItemPlace::firstChildOf, "o1"), true, kStart, ""},
+        {"move up into an option", [](D& d, T& t) { return d.moveItemUp(t["e"], kBy); }, true,
+         "a L{o1(c) o2(e)}", "Moved e"},
+        {"move down into an option", [](D& d, T& t) { return d.moveItemDown(t["a"], kBy); }, true,
+         "L{o1(a c) o2()} e", "Moved a"},
+        {"move up the first action", [](D& d, T& t) { return d.moveItemUp(t["a"], kBy); }, false,
+         kStart, ""},
+        {"change the header",
+         [](D& d, T&) {
+             return d.changePackage(
+                 PackageChangeKind::Header, [](Package& p) { p.uid = 7; }, kBy.origin);
+         },
+         true, kStart, "package Header"},
+        {"languages only through setLanguages",
+         [](D& d, T&) {
+             return d.changePackage(
+                 PackageChangeKind::Languages, [](Package&) {}, kBy.origin);
+         },
+         false, kStart, ""},
+        {"no item",
+         [](D& d, T&) {
+             return d.removeItem(nullptr, kBy) || d.moveItem(nullptr, {}, kBy) ||
+                    d.moveItemDown(nullptr, kBy) || d.insertItem(nullptr, {}, kBy);
+         },
+         false, kStart, ""},
+    };
+    for (const EditCase& c : cases) {
+        open(kOneLanguage, kStart);
+        EXPECT_EQ(c.edit(document, text), c.done) << c.what;
+        EXPECT_EQ(sequence(), c.after) << c.what;
+        EXPECT_EQ(join(recorder.events), c.events) << c.what;
+        EXPECT_EQ(document.modified(), *c.events != 0) << c.what;
+    }
+}
+
+TEST_F(DocumentEditsTest, SetLanguagesCarriesTextsAndTheShownLanguage) {
+    struct Case {
+        std::vector<uint32_t> languages;
+        bool done;
+        LocalizedText names;
+        size_t shown;
+        const char* events;
+    };
+    const Case cases[] = {
+        {{2, 1, 3}, true, {u"f", u"e", u"g"}, 0, "package Languages, language 0"},
+        {{1, 3}, true, {u"e", u"g"}, 0, "package Languages, language 0"}, // French dropped
+        {{3, 2}, true, {u"g", u"f"}, 1, "package Languages"},
+        {{1, 2, 3, 4}, true, {u"e", u"f", u"g", u""}, 1, "package Languages"},
+        {{1, 2, 3}, true, {u"e", u"f", u"g"}, 1, ""},
+        {{}, false, {u"e", u"f", u"g"}, 1, ""},
+        {{1, 2, 1}, false, {u"e", u"f", u"g"}, 1, ""},
+    };
+    for (const Case& c : cases) {
+        open("&EN,FR,GE\n#{\"e\",\"f\",\"g\"},(0x1),1,0,0\n", "a");
+        document.setCurrentLanguage(1);
+        recorder.events.clear();
+        EXPECT_EQ(document.setLanguages(c.languages, kBy.origin), c.done);
+        EXPECT_EQ(document.package()->names, c.names);
+        EXPECT_EQ(document.currentLanguage(), c.shown);
+        EXPECT_EQ(join(recorder.events), c.events);
+        EXPECT_EQ(document.modified(), *c.events != 0);
+    }
+}
+
+TEST_F(DocumentEditsTest, BatchesNestAndStillTellEveryChange) {
+    open(kOneLanguage, kStart);
+    {
+        EditBatch outer(document);
+        document.changeItem(
+            file("a"), [](InstallFileItem& f) { f.source = u"z"; }, kBy);
+        {
+            EditBatch inner(document);
+            document.removeItem(text["c"], kBy);
+            document.insertItem(text.make("x"), ItemPlace::lastChildOf(text["o2"]), kBy);
+        }
+        EXPECT_TRUE(document.inEditBatch());
+        document.changePackage(
+            PackageChangeKind::Logo, [](Package&) {}, kBy.origin);
+    }
+    EXPECT_FALSE(document.inEditBatch());
+    EXPECT_EQ(join(recorder.events), "batch(, Changed z, Removed c, Added x, package Logo, )batch");
+    EXPECT_EQ(sequence(), "z L{o1() o2(x)} e");
+}
+
+TEST_F(DocumentEditsTest, EditsWaitForTheChangeBeingTold) {
+    open(kOneLanguage, kStart);
+    // A listener that removes the item it hears of would hand the later ones a destroyed item.
+    std::vector<bool> refused;
+    recorder.onItem = [&](const ItemChange& c) {
+        refused.push_back(!document.removeItem(const_cast<InstallItem*>(c.item), kBy));
+        refused.push_back(!document.changePackage(
+            PackageChangeKind::Header, [](Package&) {}, nullptr));
+    };
+    Recorder later(document, text);
+    document.addListener(&later);
+    ASSERT_TRUE(document.insertItem(text.make("x"), ItemPlace::after(text["a"]), kBy));
+    EXPECT_EQ(refused, (std::vector<bool>{true, true}));
+    EXPECT_EQ(join(later.events), "Added x");
+    EXPECT_EQ(sequence(), "a x L{o1(c) o2()} e");
+
+    document.close();
+    EXPECT_FALSE(document.moveItemUp(text["x"], kBy)) << "nothing to edit without a package";
+    EXPECT_FALSE(document.setLanguages({1}, nullptr));
+    document.removeListener(&later);
+}
+
+// A page that leaves the document when destroyed, as the views do.
+struct Page : DocumentListener {
+    Page(PackageDocument& d, std::string& l, char n) : document(d), log(l), name(n) {
+        document.addListener(this);
+    }
+    ~Page() override { document.removeListener(this); }
+    void documentOpened() override { log += name; }
+    void documentClosed() override {
+        log += name;
+        if (auto act = std::exchange(onClosed, nullptr))
+            act();
+    }
+    PackageDocument& document;
+    std::string& log;
+    char name;
+    std::function<void()> onClosed;
+};
+
+TEST_F(DocumentEditsTest, ListenerDestroyingAnotherWhileTheDocumentCloses) {
+    std::string log;
+    std::map<char, std::unique_ptr<Page>> pages;
+    for (char name : {'A', 'B', 'C'})
+        pages[name] = std::make_unique<Page>(document, log, name);
+    pages['A']->onClosed = [&pages] { pages.erase('B'); };
+    open(kOneLanguage, "a");
+    document.close();
+    open(kOneLanguage, "a");
+    EXPECT_EQ(log, "ABC"
+                   "AC"
+                   "AC");
+    pages.clear();
+}
+
+} // namespace
+} // namespace tb

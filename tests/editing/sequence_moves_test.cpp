@@ -1,0 +1,83 @@
+#include "editing/sequence_moves.h"
+#include "editing/sequence_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+struct MoveCase {
+    const char* sequence;
+    const char* item;
+    const char* afterUp; // "-": it stays
+    const char* afterDown;
+};
+
+std::string moved(const MoveCase& c, bool up) {
+    ItemSequence sequence;
+    test::SequenceText text;
+    text.build(sequence, c.sequence);
+    InstallItem* item = text[c.item];
+    std::optional<ItemPlace> place = up ? MoveUpPlace(*item) : MoveDownPlace(*item);
+    if (!place)
+        return "-";
+    return PlaceItem(sequence, item, *place) ? text.print(sequence) : "refused";
+}
+
+TEST(SequenceMovesTest, UpAndDownThroughOptionListsAndConditionBlocks) {
+    const MoveCase cases[] = {
+        // Top-level actions pass plain actions, and enter option lists through their options.
+        {"a b L{o1(c d) o2()} e", "a", "-", "b a L{o1(c d) o2()} e"},
+        {"a b L{o1(c d) o2()} e", "b", "b a L{o1(c d) o2()} e", "a L{o1(b c d) o2()} e"},
+        {"a b L{o1(c d) o2()} e", "e", "a b L{o1(c d) o2(e)}", "-"},
+        {"a b L{o1(c d) o2()} e", "L", "a L{o1(c d) o2()} b e", "a b e L{o1(c d) o2()}"},
+        // Options move among the options of their list only.
+        {"a b L{o1(c d) o2()} e", "o1", "-", "a b L{o2() o1(c d)} e"},
+        {"a b L{o1(c d) o2()} e", "o2", "a b L{o2() o1(c d)} e", "-"},
+        // Actions inside options pass each other, go from option to option, and leave the list.
+        {"a b L{o1(c d) o2()} e", "c", "a b c L{o1(d) o2()} e", "a b L{o1(d c) o2()} e"},
+        {"a b L{o1(c d) o2()} e", "d", "a b L{o1(d c) o2()} e", "a b L{o1(c) o2(d)} e"},
+        {"K{p1(x)} L{o1(c) o2(d)} e", "d", "K{p1(x)} L{o1(c d) o2()} e",
+         "K{p1(x)} L{o1(c) o2()} d e"},
+        // Leaving the first option upwards into the option list before.
+        {"K{p1(x)} L{o1(c) o2(d)} e", "c", "K{p1(x c)} L{o1() o2(d)} e",
+         "K{p1(x)} L{o1() o2(c d)} e"},
+        {"K{p1(x)} L{o1(c) o2(d)} e", "x", "x K{p1()} L{o1(c) o2(d)} e",
+         "K{p1()} x L{o1(c) o2(d)} e"},
+        // An option list passes a filled list above it as a whole, but enters the one below.
+        {"K{p1(x)} L{o1(c) o2(d)} e", "L", "L{o1(c) o2(d)} K{p1(x)} e",
+         "K{p1(x)} e L{o1(c) o2(d)}"},
+        {"K{p1(x)} L{o1(c) o2(d)} e", "K", "-", "L{o1(K{p1(x)} c) o2(d)} e"},
+        // An empty option list is passed like any action.
+        {"a L{} b", "b", "a b L{}", "-"},
+        {"a L{} b", "a", "-", "L{} a b"},
+        // Condition blocks are crossed as option lists are; their branches keep their order.
+        {"a B<i[f] j[g]> h", "h", "a B<i[f] j[g h]>", "-"},
+        {"a B<i[f] j[g]> h", "a", "-", "B<i[a f] j[g]> h"},
+        {"a B<i[f] j[g]> h", "g", "a B<i[f g] j[]> h", "a B<i[f] j[]> g h"},
+        {"a B<i[f] j[g]> h", "f", "a f B<i[] j[g]> h", "a B<i[] j[f g]> h"},
+        {"a B<i[f] j[g]> h", "i", "-", "-"},
+        {"a B<i[f] j[g]> h", "j", "-", "-"},
+    };
+    for (const MoveCase& c : cases) {
+        EXPECT_EQ(moved(c, true), c.afterUp) << "up " << c.item << " in " << c.sequence;
+        EXPECT_EQ(moved(c, false), c.afterDown) << "down " << c.item << " in " << c.sequence;
+    }
+}
+
+TEST(SequenceMovesTest, PlacesRefusedInsideTheItemItself) {
+    ItemSequence sequence;
+    test::SequenceText text;
+    text.build(sequence, "a L{o1(c) o2()} e");
+    for (ItemPlace place : {ItemPlace::lastChildOf(text["o2"]), ItemPlace::after(text["c"]),
+                            ItemPlace::before(text["L"]), ItemPlace::firstChildOf(text["L"]),
+                            ItemPlace::before(nullptr)})
+        EXPECT_FALSE(PlaceItem(sequence, text["L"], place));
+    EXPECT_EQ(text.print(sequence), "a L{o1(c) o2()} e");
+    EXPECT_TRUE(PlaceItem(sequence, text["L"], ItemPlace::firstChildOf(nullptr)));
+    EXPECT_EQ(text.print(sequence), "L{o1(c) o2()} a e");
+    EXPECT_EQ(sequence.last, text["e"]);
+}
+
+} // namespace
+} // namespace tb

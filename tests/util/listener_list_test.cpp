@@ -1,0 +1,136 @@
+#include "util/listener_list.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tb {
+namespace {
+
+// A listener that writes its name when called and, the first time, runs its action. It leaves
+// the list when destroyed, as the program's listeners do.
+struct Probe {
+    Probe(char n, std::string& l, ListenerList<Probe>& list) : name(n), log(l), owner(list) {}
+    ~Probe() { owner.remove(this); }
+    void called() {
+        log += name;
+        if (auto act = std::exchange(action, nullptr))
+            act();
+    }
+    char name;
+    std::string& log;
+    ListenerList<Probe>& owner;
+    std::function<void()> action;
+};
+
+// A, B and C registered in this order; D waits outside the list.
+struct Scene {
+    ListenerList<Probe> list;
+    std::string log;
+    std::map<char, std::unique_ptr<Probe>> probes;
+
+    Scene() {
+        for (char name : {'A', 'B', 'C', 'D'})
+            probes[name] = std::make_unique<Probe>(name, log, list);
+        for (char name : {'A', 'B', 'C'})
+            list.add(probes[name].get());
+    }
+    Probe* operator[](char name) { return probes[name].get(); }
+    void notify() {
+        list.notify([](Probe& p) { p.called(); });
+    }
+    // Two notifications, each followed by '|'.
+    std::string twoRounds() {
+        for (int round = 0; round < 2; ++round) {
+            notify();
+            log += '|';
+        }
+        return log;
+    }
+};
+
+using Act = std::function<void(Scene&)>;
+
+Act removes(char name) {
+    return [name](Scene& s) { s.list.remove(s[name]); };
+}
+Act adds(char name) {
+    return [name](Scene& s) { s.list.add(s[name]); };
+}
+Act destroys(char name) {
+    return [name](Scene& s) { s.probes.erase(name); };
+}
+Act notifies() {
+    return [](Scene& s) { s.notify(); };
+}
+Act both(Act first, Act second) {
+    return [=](Scene& s) {
+        first(s);
+        second(s);
+    };
+}
+
+struct Case {
+    const char* what;
+    std::vector<std::pair<char, Act>> acts; // what a listener does when first called
+    const char* calls;
+};
+
+TEST(ListenerListTest, ChangesMadeByListenersWhileTheyAreTold) {
+    const Case cases[] = {
+        {"nothing changes", {}, "ABC|ABC|"},
+        {"A removes itself", {{'A', removes('A')}}, "ABC|BC|"},
+        {"A removes B", {{'A', removes('B')}}, "AC|AC|"},
+        {"B removes A, already told", {{'B', removes('A')}}, "ABC|BC|"},
+        {"A removes B and C", {{'A', both(removes('B'), removes('C'))}}, "A|A|"},
+        {"A destroys B", {{'A', destroys('B')}}, "AC|AC|"},
+        {"B destroys itself", {{'B', destroys('B')}}, "ABC|AC|"},
+        {"A adds D", {{'A', adds('D')}}, "ABC|ABCD|"},
+        {"A removes B and adds it again", {{'A', both(removes('B'), adds('B'))}}, "AC|ACB|"},
+        {"A adds D and removes it", {{'A', both(adds('D'), removes('D'))}}, "ABC|ABC|"},
+        {"A notifies again", {{'A', notifies()}}, "AABCBC|ABC|"},
+        {"A notifies again, where B removes C",
+         {{'A', notifies()}, {'B', removes('C')}},
+         "AABB|AB|"},
+        {"A notifies again, where B adds D", {{'A', notifies()}, {'B', adds('D')}}, "AABCBC|ABCD|"},
+        {"A removes null and a stranger",
+         {{'A', both([](Scene& s) { s.list.remove(nullptr); }, removes('D'))}},
+         "ABC|ABC|"},
+        {"A adds null and B again",
+         {{'A', both([](Scene& s) { s.list.add(nullptr); }, adds('B'))}},
+         "ABC|ABC|"},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        for (const auto& [name, act] : c.acts)
+            scene[name]->action = [&scene, act] { act(scene); };
+        EXPECT_EQ(scene.twoRounds(), c.calls) << c.what;
+        // The second round calls every listener left, once.
+        const std::string second = std::string(c.calls).substr(std::string(c.calls).find('|'));
+        EXPECT_EQ(scene.list.size(), second.size() - 2) << c.what;
+    }
+}
+
+TEST(ListenerListTest, NotifyUntilStopsAtTheFirstThatTakesIt) {
+    Scene scene;
+    auto takenBy = [&scene](char taker) {
+        scene.log.clear();
+        bool taken = scene.list.notifyUntil([&](Probe& p) {
+            p.called();
+            return p.name == taker;
+        });
+        return std::pair(taken, scene.log);
+    };
+    EXPECT_EQ(takenBy('B'), std::pair(true, std::string("AB")));
+    EXPECT_EQ(takenBy('D'), std::pair(false, std::string("ABC")));
+    EXPECT_FALSE(scene.list.contains(scene['D']));
+    EXPECT_FALSE(scene.list.contains(nullptr));
+}
+
+} // namespace
+} // namespace tb

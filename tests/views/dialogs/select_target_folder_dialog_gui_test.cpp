@@ -1,0 +1,183 @@
+#include "views/dialogs/select_target_folder_dialog.h"
+
+#include "editing/user_folder_tree.h"
+#include "support/modal_dialogs.h"
+#include "support/qt_printers.h"
+#include "ui/qt_text.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+using test::WhenModal;
+
+constexpr uint32_t kUid = 0xA0001234;
+
+// The item reached through the texts of path, from a top-level item down.
+QTreeWidgetItem* Item(const QTreeWidget* tree, const QStringList& path) {
+    QTreeWidgetItem* item = nullptr;
+    for (const QString& name : path) {
+        QTreeWidgetItem* next = nullptr;
+        const int count = item ? item->childCount() : tree->topLevelItemCount();
+        for (int i = 0; i < count && !next; ++i) {
+            QTreeWidgetItem* child = item ? item->child(i) : tree->topLevelItem(i);
+            if (child->text(0) == name)
+                next = child;
+        }
+        if (!next) {
+            ADD_FAILURE() << "no folder " << path.join('/').toStdString();
+            return item;
+        }
+        item = next;
+    }
+    return item;
+}
+
+// The texts from the top-level item down to the selected one.
+QStringList SelectedPath(const QTreeWidget* tree) {
+    QStringList path;
+    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    for (const QTreeWidgetItem* item = selected.value(0); item; item = item->parent())
+        path.prepend(item->text(0));
+    return path;
+}
+
+QStringList TopLevelTexts(const QTreeWidget* tree) {
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts << tree->topLevelItem(i)->text(0);
+    return texts;
+}
+
+class SelectTargetFolderTest : public ::testing::Test {
+protected:
+    SelectTargetFolderTest() { folders.addFoldersOf(u"\\private\\a0001234\\data\\img\\x", kUid); }
+
+    void select(SelectTargetFolderDialog& dialog, const QStringList& path) {
+        dialog.folderTree()->setCurrentItem(Item(dialog.folderTree(), path));
+    }
+
+    UserFolderTree folders;
+    test::ModalWatchdog watchdog;
+};
+
+TEST_F(SelectTargetFolderTest, OpensSimpleOnTheCurrentFolderWithTheLimitOfTheFileType) {
+    SelectTargetFolderDialog dialog(kUid, folders, u"app.exe", u"\\sys\\bin\\app.exe", nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Select Target Folder");
+    EXPECT_EQ(dialog.findChild<QLabel*>()->text(),
+              "Select the target folder on the device which the file shall be installed to.");
+    EXPECT_EQ(dialog.simpleAction()->text(), "Simple");
+    EXPECT_EQ(dialog.fullAction()->text(), "Full");
+    EXPECT_TRUE(dialog.simpleAction()->isChecked());
+    EXPECT_EQ(dialog.limitBox()->text(), "Limit selection based on file type");
+    EXPECT_EQ(dialog.okButton()->text(), "OK");
+
+    const QTreeWidget* tree = dialog.folderTree();
+    EXPECT_EQ(TopLevelTexts(tree), QStringList({"[Binaries]", "[ECOM Plugins]", "[Private]",
+                                                "[Registration]", "[Resources]", "[Help]"}));
+    EXPECT_EQ(SelectedPath(tree), QStringList{"[Binaries]"});
+    EXPECT_TRUE(dialog.limitBox()->isChecked());
+    EXPECT_TRUE(dialog.limitBox()->isEnabled());
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+
+    // A binary may only go to \sys\bin while the box is checked.
+    const struct {
+        QStringList folder;
+        bool limited, unlimited;
+    } cases[] = {
+        {{"[Private]"}, false, true},
+        {{"[Private]", "data", "img"}, false, true},
+        {{"[Resources]"}, false, true},
+        {{"[Binaries]"}, true, true},
+    };
+    for (const auto& c : cases) {
+        select(dialog, c.folder);
+        dialog.limitBox()->setChecked(true);
+        EXPECT_EQ(dialog.okButton()->isEnabled(), c.limited) << c.folder.join('/').toStdString();
+        dialog.limitBox()->setChecked(false);
+        EXPECT_EQ(dialog.okButton()->isEnabled(), c.unlimited) << c.folder.join('/').toStdString();
+    }
+}
+
+TEST_F(SelectTargetFolderTest, WithoutExtensionTheLimitIsOffAndEveryFolderMayBeTaken) {
+    SelectTargetFolderDialog dialog(kUid, folders, u"README", u"\\private\\A0001234\\DATA\\README",
+                                    nullptr);
+    EXPECT_FALSE(dialog.limitBox()->isChecked());
+    EXPECT_FALSE(dialog.limitBox()->isEnabled());
+    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList({"[Private]", "data"}));
+    for (const char* root : {"[Binaries]", "[ECOM Plugins]", "[Registration]", "[Help]"}) {
+        select(dialog, {root});
+        EXPECT_TRUE(dialog.okButton()->isEnabled()) << root;
+    }
+}
+
+TEST_F(SelectTargetFolderTest, FullModeShowsDirectoriesAndOnlyFoldersCanBeTaken) {
+    SelectTargetFolderDialog dialog(kUid, folders, u"pics.mbm",
+                                    u"\\private\\a0001234\\data\\img\\pics.mbm", nullptr);
+    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList({"[Private]", "data", "img"}));
+    dialog.fullAction()->trigger();
+    EXPECT_EQ(dialog.mode(), FolderDisplayMode::Full);
+    EXPECT_EQ(TopLevelTexts(dialog.folderTree()), QStringList({"private", "resource", "sys"}));
+    EXPECT_EQ(SelectedPath(dialog.folderTree()),
+              QStringList({"private", "a0001234", "data", "img"}));
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+
+    dialog.limitBox()->setChecked(false);
+    for (const QStringList& between : {QStringList{"private"}, QStringList{"resource"},
+                                       QStringList{"private", "10003a3f", "import"}}) {
+        select(dialog, between);
+        EXPECT_FALSE(dialog.okButton()->isEnabled()) << between.join('/').toStdString();
+    }
+    dialog.limitBox()->setChecked(true);
+    select(dialog, {"resource", "help"});
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    select(dialog, {"resource", "apps"});
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    EXPECT_EQ(dialog.chosenPath(), u"\\resource\\apps");
+
+    dialog.simpleAction()->trigger();
+    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList{"[Resources]"});
+    dialog.setMode(FolderDisplayMode::Full);
+    EXPECT_TRUE(dialog.fullAction()->isChecked());
+    select(dialog, {"sys"});
+    dialog.setMode(FolderDisplayMode::Simple);
+    EXPECT_TRUE(dialog.folderTree()->selectedItems().isEmpty());
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+}
+
+TEST_F(SelectTargetFolderTest, OkReturnsTheFolderPathAndCancelNothing) {
+    bool shown = false;
+    {
+        WhenModal<SelectTargetFolderDialog> pick([&](SelectTargetFolderDialog& d) {
+            shown = d.isVisible();
+            d.fullAction()->trigger();
+            d.folderTree()->setCurrentItem(Item(d.folderTree(), {"private", "a0001234", "data"}));
+            d.okButton()->click();
+        });
+        EXPECT_EQ(SelectTargetFolder(nullptr, kUid, folders, u"x.txt", u"\\sys\\bin\\x.txt"),
+                  std::optional<WideText>(u"\\private\\a0001234\\data"));
+    }
+    EXPECT_TRUE(shown);
+    {
+        // A target under none of the folders selects nothing; OK cannot close the dialog.
+        bool stayed = false;
+        WhenModal<SelectTargetFolderDialog> cancel([&](SelectTargetFolderDialog& d) {
+            d.okButton()->click();
+            stayed = d.isVisible() && d.folderTree()->selectedItems().isEmpty();
+            d.reject();
+        });
+        EXPECT_EQ(SelectTargetFolder(nullptr, kUid, folders, u"x.txt", u"\\data\\x.txt"),
+                  std::nullopt);
+        EXPECT_TRUE(stayed);
+    }
+}
+
+} // namespace
+} // namespace tb
