@@ -1,5 +1,14 @@
 #include "views/view_page.h"
 
+#include "views/dependencies/dependencies_view.h"
+#include "views/deployment/deployment_view.h"
+#include "views/designer/designer_view.h"
+#include "views/file_overview/file_overview_view.h"
+#include "views/general_info/general_info_view.h"
+#include "views/localization/localization_view.h"
+#include "views/phone/phone_view.h"
+#include "views/properties/properties_view.h"
+
 #include "document/application.h"
 #include "ui/qt_text.h"
 
@@ -67,16 +76,22 @@ void ViewPage::currentLanguageChanged(size_t) {
 
 std::vector<ViewPage*> CreateViewPages(Application& app, ui::CommandRegistry& registry,
                                        QWidget* parent) {
-    // Each view replaces its blank page here as it is written.
-    std::vector<ViewPage*> pages;
-    for (std::u16string_view name : kViewNames)
-        pages.push_back(new ViewPage(app, registry, ui::ToQString(name), parent));
+    std::vector<ViewPage*> pages{CreateGeneralInfoView(app, registry, parent),
+                                 CreateFileOverviewView(app, registry, parent),
+                                 CreatePhoneView(app, registry, parent),
+                                 CreateDesignerView(app, registry, parent),
+                                 CreateDependenciesView(app, registry, parent),
+                                 CreatePropertiesView(app, registry, parent),
+                                 CreateLocalizationView(app, registry, parent),
+                                 CreateDeploymentView(app, registry, parent)};
     // The tool bar commands of the Phone View (its display mode) and of the Designer stay off
     // until those views run them.
     for (int id : {ui::cmd::kTargetSimple, ui::cmd::kTargetFull})
-        pages[size_t(ViewIndex::PhoneView)]->commands().claim(id);
+        if (!pages[size_t(ViewIndex::PhoneView)]->commands().owns(id))
+            pages[size_t(ViewIndex::PhoneView)]->commands().claim(id);
     for (int id : {ui::cmd::kMoveUp, ui::cmd::kMoveDown})
-        pages[size_t(ViewIndex::Designer)]->commands().claim(id);
+        if (!pages[size_t(ViewIndex::Designer)]->commands().owns(id))
+            pages[size_t(ViewIndex::Designer)]->commands().claim(id);
     return pages;
 }
 
