@@ -96,7 +96,7 @@ void BuildRun::post(BuildEventCode code, int32_t stage) {
 }
 
 WideText BuildRun::outputPath() const {
-    return BuiltFilePath(package_);
+    return BuiltFilePath(package_, PackageBaseFolder(packageFilePath_));
 }
 
 std::vector<std::string> BuildRun::helperArguments(const std::string& temporaryPackageFile) const {
@@ -130,7 +130,7 @@ void BuildRun::run() {
     post(BuildEventCode::Started);
     post(BuildEventCode::OutputChanged);
 
-    if (!BuildValidator(package_, log_).validate()) {
+    if (!BuildValidator(package_, log_, PackageBaseFolder(packageFilePath_)).validate()) {
         post(BuildEventCode::Failed);
         return;
     }

@@ -49,7 +49,7 @@ public:
     // The helper's arguments for a temporary package file: SDK root, package file, output
     // file, then -s, certificate, key and passphrase (left out when empty) when signing.
     std::vector<std::string> helperArguments(const std::string& temporaryPackageFile) const;
-    // outputFolder, a '/' unless it ends with a separator already, outputName.
+    // BuiltFilePath: an empty output folder is the package file's folder.
     WideText outputPath() const;
 
 private:

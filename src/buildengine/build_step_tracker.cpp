@@ -370,7 +370,7 @@ std::optional<WideText> BuildStepTracker::embedFailureFor(const WideText& path) 
 }
 
 void BuildStepTracker::explainOutputWrite() {
-    log_.appendLine(u"Error, can not write the SIS file '" + BuiltFilePath(package_) +
+    log_.appendLine(u"Error, can not write the SIS file '" + BuiltFilePath(package_, baseFolder_) +
                     u"'; make sure that the output folder exists and that you have permission "
                     u"to write to it");
 }

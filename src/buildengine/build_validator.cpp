@@ -25,8 +25,9 @@ bool isExistingFolder(std::u16string_view folder) {
 
 } // namespace
 
-BuildValidator::BuildValidator(const Package& package, BuildOutputLog& log)
-    : package_(package), log_(log) {}
+BuildValidator::BuildValidator(const Package& package, BuildOutputLog& log,
+                               std::u16string_view packageFolder)
+    : package_(package), log_(log), packageFolder_(packageFolder) {}
 
 void BuildValidator::warn(std::u16string_view line) {
     log_.appendLine(line);
@@ -102,10 +103,12 @@ void BuildValidator::checkOptions() {
 
 void BuildValidator::checkOutput() {
     const OutputSettings& output = package_.output;
-    if (output.outputFolder.empty())
+    const WideText folder = OutputFolderPath(output, packageFolder_);
+    if (folder.empty())
         fail(u"Error, no output directory specified");
-    else if (!isExistingFolder(OutputFolderPath(output)))
-        fail(u"Error, can not find the output directory '" + output.outputFolder + u"'");
+    else if (!isExistingFolder(folder))
+        fail(u"Error, can not find the output directory '" +
+             (output.outputFolder.empty() ? folder : output.outputFolder) + u"'");
 
     if (output.outputName.empty())
         fail(u"Error, no output filename has been specified");

@@ -4,6 +4,7 @@
 #include "model/package.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace tb {
 
@@ -11,7 +12,9 @@ namespace tb {
 // summary. Warnings never stop a build; any error does.
 class BuildValidator {
 public:
-    BuildValidator(const Package& package, BuildOutputLog& log);
+    // packageFolder: the package file's folder (a host folder), where an empty output folder
+    // builds.
+    BuildValidator(const Package& package, BuildOutputLog& log, std::u16string_view packageFolder);
 
     // Runs every check with fresh counters; true when no error was found.
     bool validate();
@@ -31,6 +34,7 @@ private:
 
     const Package& package_;
     BuildOutputLog& log_;
+    const WideText packageFolder_;
     uint32_t errors_ = 0;
     uint32_t warnings_ = 0;
 };

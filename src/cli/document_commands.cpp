@@ -5,6 +5,7 @@
 #include "document/messages.h"
 #include "model/tables.h"
 #include "util/numbers.h"
+#include "util/path.h"
 #include "util/text_convert.h"
 
 #include <ostream>
@@ -88,7 +89,8 @@ int RunValidate(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!session.open(args.positionals[0], err))
         return kExitFailure;
     BuildOutputLog log;
-    BuildValidator validator(*session.document.package(), log);
+    BuildValidator validator(*session.document.package(), log,
+                             fromHostPath(session.document.folder()));
     bool valid = validator.validate();
     PrintText(out, log.read());
     return valid ? kExitOk : kExitFailure;

@@ -6,6 +6,7 @@
 #include "document/messages.h"
 #include "document/recent_file_list.h"
 #include "document/user_prompt.h"
+#include "editing/output_folder.h"
 #include "model/package_reader.h"
 #include "model/package_writer.h"
 #include "model/tables.h"
@@ -37,7 +38,8 @@ bool isDirectory(const std::string& path) {
     return !path.empty() && fs::is_directory(path, ignored);
 }
 
-// The package keeps its output folder; a relative one would follow whoever builds it.
+// The location as remembered for the next package; a relative one would follow the working
+// folder.
 std::string absoluteFolder(const std::string& location) {
     std::error_code failed;
     fs::path absolute = fs::absolute(location, failed);
@@ -120,8 +122,7 @@ ErrorCode PackageDocument::create(const NewPackageRequest& request) {
         std::error_code ignored; // any real problem shows up when the file is written
         fs::create_directory(folder, ignored);
     }
-    package->output.outputName = request.name + u".sis";
-    package->output.outputFolder = fromHostPath(folder);
+    package->output.outputName = request.name + u".sis"; // built next to the package
 
     PlatformEntry device = Platform(request.targetDevice);
     if (device.uid != 0) {
@@ -166,9 +167,10 @@ ErrorCode PackageDocument::read(const std::string& path) {
         std::string base = fileName_.substr(0, fileName_.rfind('.'));
         output.outputName = fromHostPath(base) + u".sis";
     }
-    output.outputFolder = output.outputFolder.empty()
-                              ? fromHostPath(folder_)
-                              : resolveOutputFolder(output.outputFolder, folder_);
+    // Empty stays empty: the build then goes next to the package wherever it lies.
+    output.outputFolder = resolveOutputFolder(output.outputFolder, folder_);
+    if (IsPackageOutputFolder(output.outputFolder, fromHostPath(folder_)))
+        output.outputFolder.clear();
 
     auto& languages = package_->languages;
     auto found = std::find(languages.begin(), languages.end(), settings_.defaultLanguage);

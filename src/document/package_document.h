@@ -55,10 +55,12 @@ public:
     void addListener(DocumentListener* listener) { listeners_.add(listener); }
     void removeListener(DocumentListener* listener) { listeners_.remove(listener); }
 
-    // Writes the new package; its folder and output folder are absolute whatever the location.
+    // Writes the new package; its folder is absolute whatever the location, and its output
+    // folder empty: it builds next to the package file.
     ErrorCode create(const NewPackageRequest& request);
-    // Reads a package: an empty output name or folder gets the package's own, a relative
-    // output folder is taken from the package's folder.
+    // Reads a package: an empty output name gets the package's own, a relative output folder
+    // is taken from the package's folder, and an output folder that is the package's folder
+    // is kept empty (OutputFolderPath reads it as the package's folder).
     ErrorCode open(const std::string& path, bool addToRecent);
     // The entry is moved to the front before the opened event.
     ErrorCode openRecent(size_t index);

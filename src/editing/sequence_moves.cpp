@@ -19,11 +19,25 @@ bool isFilledGroup(const InstallItem* item) {
     return isGroup(item) && item->firstChild;
 }
 
+// An IF or ELSEIF branch; the ELSE branch has no condition.
+bool hasCondition(const InstallItem* item) {
+    const auto* branch = itemAs<ConditionBranchItem>(item);
+    return branch && branch->condition;
+}
+
+bool isElseIf(const InstallItem& branch) {
+    return branch.previous && hasCondition(&branch);
+}
+
 } // namespace
 
 std::optional<ItemPlace> MoveUpPlace(InstallItem& item) {
-    if (item.kind == InstallItemKind::ConditionBranch)
+    if (item.kind == InstallItemKind::ConditionBranch) {
+        // Never before the IF branch.
+        if (isElseIf(item) && item.previous->previous)
+            return ItemPlace::before(item.previous);
         return std::nullopt;
+    }
     if (item.kind == InstallItemKind::Option)
         return item.previous ? std::optional(ItemPlace::before(item.previous)) : std::nullopt;
     if (InstallItem* previous = item.previous) {
@@ -46,8 +60,12 @@ std::optional<ItemPlace> MoveUpPlace(InstallItem& item) {
 }
 
 std::optional<ItemPlace> MoveDownPlace(InstallItem& item) {
-    if (item.kind == InstallItemKind::ConditionBranch)
+    if (item.kind == InstallItemKind::ConditionBranch) {
+        // Never after the ELSE branch.
+        if (isElseIf(item) && hasCondition(item.next))
+            return ItemPlace::after(item.next);
         return std::nullopt;
+    }
     if (item.kind == InstallItemKind::Option)
         return item.next ? std::optional(ItemPlace::after(item.next)) : std::nullopt;
     if (InstallItem* next = item.next) {

@@ -84,16 +84,16 @@ bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages) {
     }
 }
 
-WideText OutputFolderPath(const OutputSettings& output) {
-    WideText folder = output.outputFolder;
+WideText OutputFolderPath(const OutputSettings& output, std::u16string_view packageFolder) {
+    WideText folder = output.outputFolder.empty() ? WideText(packageFolder) : output.outputFolder;
     std::replace(folder.begin(), folder.end(), u'\\', u'/');
     while (folder.size() > 1 && folder.back() == u'/')
         folder.pop_back();
     return folder;
 }
 
-WideText BuiltFilePath(const Package& package) {
-    WideText path = OutputFolderPath(package.output);
+WideText BuiltFilePath(const Package& package, std::u16string_view packageFolder) {
+    WideText path = OutputFolderPath(package.output, packageFolder);
     if (path.empty() || path.back() != u'/')
         path.push_back(u'/');
     return path + package.output.outputName;

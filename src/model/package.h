@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace tb {
@@ -88,12 +89,13 @@ void DestroyPackage(std::unique_ptr<Package>& package);
 bool SetLanguages(Package& package, const std::vector<uint32_t>& newLanguages);
 
 // The output folder as the host sees it: backslashes (files written on Windows have them)
-// become '/', and final separators go, but the root's.
-WideText OutputFolderPath(const OutputSettings& output);
+// become '/', and final separators go, but the root's. An empty output folder is the package's
+// own folder, packageFolder (a host folder), wherever the package file lies now.
+WideText OutputFolderPath(const OutputSettings& output, std::u16string_view packageFolder);
 
 // Where a build of package writes its .sis: OutputFolderPath, '/' and the output name. The
 // validation, the build helper and the success line all use this one path.
-WideText BuiltFilePath(const Package& package);
+WideText BuiltFilePath(const Package& package, std::u16string_view packageFolder);
 
 std::unique_ptr<Dependency> CreateDependency(size_t languageCount);
 Dependency* AddDependency(DependencyList& list, std::unique_ptr<Dependency> dependency);

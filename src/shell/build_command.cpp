@@ -7,6 +7,7 @@
 #include "ui/desktop_services.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "util/path.h"
 
 namespace tb {
 
@@ -22,9 +23,10 @@ void RunBuildCommand(QWidget* owner, Application& app,
         if (!app.settings.showBuildCompleteDialog)
             return;
         const Package& package = *app.document.package();
-        BuildCompletedDialog completed(owner, app.settings, package, app.document.fileName());
+        BuildCompletedDialog completed(owner, app.settings, package, app.document.filePath());
         if (completed.run() == BuildCompletedDialog::kOpenFolder)
-            ui::ShowFileInFileManager(ui::ToQString(BuiltFilePath(package)));
+            ui::ShowFileInFileManager(
+                ui::ToQString(BuiltFilePath(package, fromHostPath(app.document.folder()))));
         return;
     }
     case BuildProgressDialog::kFailed:

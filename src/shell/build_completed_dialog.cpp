@@ -5,27 +5,29 @@
 #include "ui/dont_show_again.h"
 #include "ui/qt_text.h"
 
+#include <QFileInfo>
 #include <QVBoxLayout>
 
 namespace tb {
 
 namespace {
 
-QString CompletedText(const Package& package, const std::string& packageFileName) {
-    QString name = ui::HostPathToQString(packageFileName);
+QString CompletedText(const Package& package, const std::string& packageFilePath) {
+    const QFileInfo file(ui::HostPathToQString(packageFilePath));
+    QString name = file.fileName();
     if (const qsizetype dot = name.lastIndexOf(u'.'); dot > 0)
         name.truncate(dot);
     return QStringLiteral("Package '") + name + QStringLiteral("' was successfully built to '") +
-           ui::ToQString(BuiltFilePath(package)) + QStringLiteral("'");
+           ui::ToQString(BuiltFilePath(package, ui::ToWide(file.path()))) + QStringLiteral("'");
 }
 
 } // namespace
 
 BuildCompletedDialog::BuildCompletedDialog(QWidget* owner, AppSettings& settings,
                                            const Package& package,
-                                           const std::string& packageFileName)
+                                           const std::string& packageFilePath)
     : OpenFolderDialog(owner, QStringLiteral("Build Completed"),
-                       CompletedText(package, packageFileName)) {
+                       CompletedText(package, packageFilePath)) {
     warning_ = ui::CreateIconTextRow(
         this, ui::MessageIcon::Warning,
         QStringLiteral("Package is not signed. It must be signed by a developer certificate or "

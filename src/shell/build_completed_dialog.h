@@ -18,9 +18,9 @@ class DontShowAgainBox;
 class BuildCompletedDialog : public ui::OpenFolderDialog {
     Q_OBJECT
 public:
-    // packageFileName: the package file's name with its extension.
+    // packageFilePath: the package file, whose folder an empty output folder means.
     BuildCompletedDialog(QWidget* owner, AppSettings& settings, const Package& package,
-                         const std::string& packageFileName);
+                         const std::string& packageFilePath);
 
     QWidget* unsignedWarning() const { return warning_; }
     ui::DontShowAgainBox* dontShowAgainBox() const { return dontShow_; }

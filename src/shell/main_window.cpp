@@ -5,10 +5,12 @@
 #include "shell/configuration_lists.h"
 #include "shell/message_box_prompt.h"
 #include "shell/output_pane.h"
+#include "shell/package_languages_dialog.h"
 #include "shell/status_bar.h"
 #include "shell/view_bar.h"
 #include "shell/welcome_page.h"
 #include "ui/qt_text.h"
+#include "views/localization/localization_view.h"
 #include "views/view_page.h"
 
 #include <QAction>
@@ -52,6 +54,12 @@ MainWindow::MainWindow(Application& app, ui::CommandRegistry& commands, QWidget*
     splitter_->setChildrenCollapsible(false);
     viewArea_ = new QStackedWidget(splitter_);
     views_ = CreateViewPages(app_, commands_, viewArea_);
+    SetLanguagesEditor(
+        views_, [this](QWidget* owner, std::vector<uint32_t>& languages, size_t& current) {
+            return RunPackageLanguagesDialog(owner, languages, current,
+                                             app_.settings.showLanguageChangesConfirmation,
+                                             app_.settings);
+        });
     for (ViewPage* view : views_)
         viewArea_->addWidget(view);
     emptyView_ = new QWidget(viewArea_);

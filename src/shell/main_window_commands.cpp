@@ -15,6 +15,7 @@
 #include "ui/help_window.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "util/path.h"
 #include "views/view_page.h"
 
 #include <QAction>
@@ -200,8 +201,9 @@ void MainWindow::openOutputFolder() {
     const Package* package = app_.document.package();
     if (!package)
         return;
-    QString folder = ui::ToQString(package->output.outputFolder);
-    // A relative output folder lies under the package's folder.
+    // An empty output folder is the package's own; a relative one lies under it.
+    QString folder =
+        ui::ToQString(OutputFolderPath(package->output, fromHostPath(app_.document.folder())));
     QString resolved = folder;
     if (!folder.isEmpty() && QDir::isRelativePath(folder))
         resolved = QDir(ui::HostPathToQString(app_.document.folder())).filePath(folder);

@@ -66,6 +66,16 @@ void MainWindow::createActions() {
         {kTargetFull, "Target Full", nullptr, {}},
         {kMoveUp, "Move Up", nullptr, {}},
         {kMoveDown, "Move Down", nullptr, {}},
+        {kInsertFile, "File...", nullptr, {}},
+        {kInsertLanguageFile, "Language File...", nullptr, {}},
+        {kInsertOptionList, "Option List...", nullptr, {}},
+        {kInsertOption, "Option...", nullptr, {}},
+        {kInsertDialogNew, "New...", nullptr, {}},
+        {kInsertDialogFromFile, "From File...", nullptr, {}},
+        {kInsertEmbeddedSis, "Embedded SIS...", nullptr, {}},
+        {kInsertLanguageEmbeddedSis, "Language Embedded SIS...", nullptr, {}},
+        {kInsertConditionBlock, "Condition Block...", nullptr, {}},
+        {kInsertNullFile, "Null File...", nullptr, {}},
     };
     for (const ActionText& entry : texts) {
         QAction* action = commands_.action(entry.id);
@@ -159,6 +169,19 @@ void MainWindow::buildMenus() {
     view->addSeparator();
     add(view, kToolBar);
     add(view, kStatusBar);
+
+    // The Designer's add actions; its view turns them on while it is shown.
+    QMenu* insert = bar->addMenu(QStringLiteral("&Insert"));
+    for (int id : {kInsertFile, kInsertLanguageFile, kInsertOptionList, kInsertOption})
+        add(insert, id);
+    QMenu* dialog = insert->addMenu(QStringLiteral("Dialog"));
+    add(dialog, kInsertDialogNew);
+    add(dialog, kInsertDialogFromFile);
+    add(insert, kInsertEmbeddedSis);
+    add(insert, kInsertLanguageEmbeddedSis);
+    insert->addSeparator();
+    add(insert, kInsertConditionBlock);
+    add(insert, kInsertNullFile);
 
     QMenu* build = bar->addMenu(QStringLiteral("&Build"));
     add(build, kBuild);

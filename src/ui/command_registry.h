@@ -28,6 +28,17 @@ constexpr int kOutputPane = 40050;
 constexpr int kToolBar = 40052;
 constexpr int kStatusBar = 40053;
 constexpr int kClose = 40055;
+// The Insert menu: the Designer's add actions.
+constexpr int kInsertFile = 40070;
+constexpr int kInsertLanguageFile = 40071;
+constexpr int kInsertOptionList = 40072;
+constexpr int kInsertOption = 40073;
+constexpr int kInsertDialogNew = 40074;
+constexpr int kInsertDialogFromFile = 40075;
+constexpr int kInsertEmbeddedSis = 40076;
+constexpr int kInsertLanguageEmbeddedSis = 40077;
+constexpr int kInsertConditionBlock = 40078;
+constexpr int kInsertNullFile = 40079;
 constexpr int kTargetSimple = 40108;
 constexpr int kTargetFull = 40109;
 constexpr int kHelp = 40110;

@@ -8,11 +8,21 @@ namespace tb::ui {
 
 namespace {
 
+// "*.*" means every file on Windows; here it would hide the files without an extension.
+QString hostFilter(QString filter) {
+    return filter.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+}
+
 class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget* owner, const QString& title, const QString& filter,
                      const QString& folder) override {
-        return QFileDialog::getOpenFileName(owner, title, folder, filter);
+        return QFileDialog::getOpenFileName(owner, title, folder, hostFilter(filter));
+    }
+
+    QStringList openFiles(QWidget* owner, const QString& title, const QString& filter,
+                          const QString& folder) override {
+        return QFileDialog::getOpenFileNames(owner, title, folder, hostFilter(filter));
     }
 
     QString saveFile(QWidget* owner, const QString& title, const QString& filter,
@@ -46,6 +56,12 @@ FileDialogs* current = nullptr;
 
 } // namespace
 
+QStringList FileDialogs::openFiles(QWidget* owner, const QString& title, const QString& filter,
+                                   const QString& folder) {
+    QString file = openFile(owner, title, filter, folder);
+    return file.isEmpty() ? QStringList() : QStringList{file};
+}
+
 FileDialogs& CurrentFileDialogs() {
     return current ? *current : realDialogs;
 }
@@ -57,6 +73,11 @@ void SetFileDialogs(FileDialogs* dialogs) {
 QString GetOpenFileName(QWidget* owner, const QString& title, const QString& filter,
                         const QString& folder) {
     return CurrentFileDialogs().openFile(owner, title, filter, folder);
+}
+
+QStringList GetOpenFileNames(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& folder) {
+    return CurrentFileDialogs().openFiles(owner, title, filter, folder);
 }
 
 QString GetSaveFileName(QWidget* owner, const QString& title, const QString& filter,

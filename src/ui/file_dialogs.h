@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,9 @@ public:
     // filter in Qt's form, e.g. "Symbian Package (*.pkg)".
     virtual QString openFile(QWidget* owner, const QString& title, const QString& filter,
                              const QString& folder) = 0;
+    // Several files may be chosen; in the order the dialog gives them. By default one.
+    virtual QStringList openFiles(QWidget* owner, const QString& title, const QString& filter,
+                                  const QString& folder);
     virtual QString saveFile(QWidget* owner, const QString& title, const QString& filter,
                              const QString& defaultSuffix, const QString& initialPath) = 0;
     // text explains what the folder is for.
@@ -27,6 +31,8 @@ void SetFileDialogs(FileDialogs* dialogs);
 
 QString GetOpenFileName(QWidget* owner, const QString& title, const QString& filter,
                         const QString& folder = {});
+QStringList GetOpenFileNames(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& folder = {});
 QString GetSaveFileName(QWidget* owner, const QString& title, const QString& filter,
                         const QString& defaultSuffix = {}, const QString& initialPath = {});
 QString GetExistingFolder(QWidget* owner, const QString& title, const QString& text,

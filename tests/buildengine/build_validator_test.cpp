@@ -32,7 +32,8 @@ protected:
     std::unique_ptr<Package> package = CreatePackage({1, 2}); // English, French
     Package& p = *package;
     BuildOutputLog log;
-    BuildValidator validator{p, log};
+    std::string packageFolder = dir.file("pkg");
+    BuildValidator validator{p, log, fromHostPath(packageFolder)};
 };
 
 TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
@@ -88,10 +89,17 @@ TEST_F(BuildValidatorTest, OutputSettings) {
                        : Lines{"Error, the output filename must have a '.sis' extension"});
     }
     p.output.outputName.clear();
-    p.output.outputFolder.clear();
-    EXPECT_EQ(run(false), (Lines{"Error, no output directory specified",
+    p.output.outputFolder.clear(); // the package's folder, which is missing
+    EXPECT_EQ(run(false), (Lines{"Error, can not find the output directory '" + packageFolder + "'",
                                  "Error, no output filename has been specified"}));
     EXPECT_EQ(test::LogLines(log)[4], "Validation failed: 2 error(s), 0 warning(s)");
+    std::filesystem::create_directory(packageFolder);
+    p.output.outputName = u"App.sis";
+    EXPECT_EQ(run(true), Lines{});
+    BuildOutputLog unknownLog;
+    BuildValidator unknownFolder(p, unknownLog, u"");
+    EXPECT_FALSE(unknownFolder.validate());
+    EXPECT_EQ(test::LogLines(unknownLog)[1], "Error, no output directory specified");
 
     p.output.outputName = u"App.sis";
     const std::string folder = dir.path().string();

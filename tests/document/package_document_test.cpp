@@ -1,6 +1,7 @@
 #include "document/package_document.h"
 
 #include "buildengine/build_output_log.h"
+#include "buildengine/build_validator.h"
 #include "document/app_settings.h"
 #include "document/messages.h"
 #include "document/recent_file_list.h"
@@ -71,7 +72,8 @@ TEST_F(PackageDocumentTest, CreateWithDirectoryLaysOutFolderOutputAndRecentEntry
     EXPECT_EQ(onDisk->uid, 0x80000000u);
     EXPECT_EQ(onDisk->names, (LocalizedText{u"", u"Demo"}));
     EXPECT_EQ(std::tie(onDisk->output.outputName, onDisk->output.outputFolder),
-              std::tuple(u"Demo.sis", fromHostPath(dir.file("Demo"))));
+              std::tuple(u"Demo.sis", u""))
+        << "the project folder is stored empty";
     ASSERT_EQ(onDisk->deviceDependencies.size(), 1u);
     EXPECT_EQ(onDisk->deviceDependencies[0]->uid, 0x1028315fu);
     EXPECT_EQ(onDisk->deviceDependencies[0]->names,
@@ -106,8 +108,7 @@ TEST_F(PackageDocumentTest, OpenFillsOutputDefaultsAndFallsBackToFirstLanguage) 
     settings.defaultLanguage = 1; // English, which the package lacks
     ASSERT_EQ(document.open(path, true), 0);
     const OutputSettings& output = document.package()->output;
-    EXPECT_EQ(std::tie(output.outputName, output.outputFolder),
-              std::tuple(u"My.App.sis", fromHostPath(dir.path().string())));
+    EXPECT_EQ(std::tie(output.outputName, output.outputFolder), std::tuple(u"My.App.sis", u""));
     EXPECT_EQ(std::tuple(document.currentLanguage(), recent.size()), std::tuple(0u, 1u));
 
     settings.defaultLanguage = 3; // German: second in the package
@@ -227,8 +228,23 @@ TEST_F(PackageDocumentTest, RelativeLocationsBecomeAbsoluteFolders) {
         EXPECT_EQ(settings.lastPackageLocation, fromHostPath(work)) << c.location;
         std::unique_ptr<Package> onDisk;
         ASSERT_EQ(LoadPackage(document.filePath(), onDisk), 0) << c.location;
-        EXPECT_EQ(onDisk->output.outputFolder, fromHostPath(c.folder)) << c.location;
+        EXPECT_EQ(onDisk->output.outputFolder, u"") << c.location;
     }
+}
+
+TEST_F(PackageDocumentTest, APackageBuildingInItsFolderBuildsNextToACopyOfItself) {
+    ASSERT_EQ(document.create({u"Demo", {}, {1}, 0, dir.path().string(), true}), 0);
+    document.close();
+    fs::copy(dir.file("Demo"), dir.file("Copy"));
+    fs::remove_all(dir.file("Demo"));
+
+    ASSERT_EQ(document.open(dir.file("Copy/Demo.pkg"), false), 0);
+    const Package& package = *document.package();
+    const WideText folder = fromHostPath(document.folder());
+    EXPECT_EQ(BuiltFilePath(package, folder), fromHostPath(dir.file("Copy/Demo.sis")));
+    BuildOutputLog log;
+    EXPECT_TRUE(BuildValidator(package, log, folder).validate())
+        << "the old folder is gone; the copy's is there";
 }
 
 TEST_F(PackageDocumentTest, RelativeOutputFoldersAreTakenFromThePackagesFolder) {
@@ -242,10 +258,13 @@ TEST_F(PackageDocumentTest, RelativeOutputFoldersAreTakenFromThePackagesFolder) 
         {"./out/", folder + "/out/"},
         {"..\\bin", dir.file("bin")},
         {"sub\\..\\out", folder + "/out"},
-        {".", folder},
         {"/elsewhere/out", "/elsewhere/out"},
         {"D:\\out", "D:\\out"}, // a Windows drive path stays as it is
-        {"", folder},
+        // The package's own folder, however written, is kept empty.
+        {".", ""},
+        {"..\\pkgs\\", ""},
+        {folder.c_str(), ""},
+        {"", ""},
     };
     for (const auto& c : cases) {
         const std::string path = dir.write(

@@ -51,13 +51,22 @@ TEST(SequenceMovesTest, UpAndDownThroughOptionListsAndConditionBlocks) {
         // An empty option list is passed like any action.
         {"a L{} b", "b", "a b L{}", "-"},
         {"a L{} b", "a", "-", "L{} a b"},
-        // Condition blocks are crossed as option lists are; their branches keep their order.
+        // Condition blocks are crossed as option lists are, and move as a whole.
         {"a B<i[f] j[g]> h", "h", "a B<i[f] j[g h]>", "-"},
         {"a B<i[f] j[g]> h", "a", "-", "B<i[a f] j[g]> h"},
         {"a B<i[f] j[g]> h", "g", "a B<i[f g] j[]> h", "a B<i[f] j[]> g h"},
         {"a B<i[f] j[g]> h", "f", "a f B<i[] j[g]> h", "a B<i[] j[f g]> h"},
-        {"a B<i[f] j[g]> h", "i", "-", "-"},
-        {"a B<i[f] j[g]> h", "j", "-", "-"},
+        {"a B<i[f] else[g]> h", "B", "B<i[f] else[g]> a h", "a h B<i[f] else[g]>"},
+        {"B<i[f]> L{o1(c)}", "B", "-", "L{o1(B<i[f]> c)}"},
+        {"L{o1(c)} B<i[f]>", "B", "B<i[f]> L{o1(c)}", "-"},
+        // Branches move like options, but the IF branch stays first and ELSE stays last:
+        // ELSEIF branches trade places with each other only.
+        {"B<i[f] j[g]>", "i", "-", "-"},
+        {"B<i[f] j[g]>", "j", "-", "-"},
+        {"B<i[] j[] k[] else[]>", "j", "-", "B<i[] k[] j[] else[]>"},
+        {"B<i[] j[] k[] else[]>", "k", "B<i[] k[] j[] else[]>", "-"},
+        {"B<i[] j[] k[] else[]>", "else", "-", "-"},
+        {"B<i[] j[] k[]>", "k", "B<i[] k[] j[]>", "-"},
     };
     for (const MoveCase& c : cases) {
         EXPECT_EQ(moved(c, true), c.afterUp) << "up " << c.item << " in " << c.sequence;

@@ -12,7 +12,9 @@ namespace tb::test {
 
 // Installation sequences written short: a bare name is a file item (the name is its source),
 // L{...} an option list of options o(...), B<...> a condition block of branches b[...]; items
-// are separated by blanks, e.g. "a L{o1(c d) o2()} e". Names other than files' are kept here.
+// are separated by blanks, e.g. "a L{o1(c d) o2()} e". A branch has the condition
+// exists("name"), but one whose name starts with "else" has none. Names other than files' are
+// kept here.
 class SequenceText {
 public:
     void build(ItemSequence& sequence, std::string_view text) {
@@ -71,9 +73,14 @@ private:
         InstallItemKind::ConditionBranch};
 
     static std::unique_ptr<InstallItem> create(const std::string& name, size_t bracket) {
+        const WideText wide(name.begin(), name.end());
         if (bracket == std::string::npos)
-            return std::make_unique<InstallFileItem>(WideText(name.begin(), name.end()));
-        return CreateItem(kBracketed[bracket], 1);
+            return std::make_unique<InstallFileItem>(wide);
+        if (kBracketed[bracket] != InstallItemKind::ConditionBranch || name.starts_with("else"))
+            return CreateItem(kBracketed[bracket], 1);
+        auto condition = std::make_unique<ConditionNode>(ConditionNode::Kind::Exists);
+        condition->text = wide;
+        return std::make_unique<ConditionBranchItem>(std::move(condition));
     }
 
     std::string printList(const InstallItem* first) const {

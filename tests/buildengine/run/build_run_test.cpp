@@ -23,10 +23,10 @@ std::vector<std::string> readLines(const std::string& path) {
 
 TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
     ScopedEnv argv("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
-    package->output.outputFolder.clear();
+    package->output.outputName.clear();
     build();
     EXPECT_EQ(log(), kStartLine + "\r\n\r\nValidating package...\r\n"
-                                  "Error, no output directory specified\r\n\r\n"
+                                  "Error, no output filename has been specified\r\n\r\n"
                                   "Validation failed: 1 error(s), 0 warning(s)\r\n\r\n");
     EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8003"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("argv")));
@@ -85,24 +85,28 @@ TEST_F(BuildRunTest, EmptyPassphraseEndsTheArgumentsAfterTheKeyAndPathsAreResolv
               std::tuple("-s", outputFile(), cert, key, "--"));
 }
 
-// Files written on Windows end the folder with a backslash: the validation, the helper and
-// the success line must all mean the same folder.
+// Files written on Windows end the folder with a backslash, and the package's own folder is
+// stored empty: the validation, the helper and the success line must all mean the same folder.
 TEST_F(BuildRunTest, OutputFolderWithOrWithoutFinalSeparatorGivesOnePath) {
     ScopedEnv argv("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
     const WideText folder = package->output.outputFolder;
-    for (const char16_t* ending : {u"", u"/", u"\\", u"\\\\"}) {
-        package->output.outputFolder = folder + ending;
+    const std::pair<WideText, std::string> cases[] = {
+        {folder, outputFile()},         {folder + u"/", outputFile()},
+        {folder + u"\\", outputFile()}, {folder + u"\\\\", outputFile()},
+        {u"", dir.file("App.sis")},
+    };
+    for (const auto& [stored, built] : cases) {
+        package->output.outputFolder = stored;
         std::filesystem::remove(dir.file("argv"));
-        std::filesystem::remove(outputFile());
+        std::filesystem::remove(built);
         recorder.clear();
         build();
         ASSERT_GE(lines().size(), 2u);
-        EXPECT_EQ(lines()[lines().size() - 2],
-                  "Package was successfully built to '" + outputFile() + "'");
+        EXPECT_EQ(lines()[lines().size() - 2], "Package was successfully built to '" + built + "'");
         const std::vector<std::string> args = readLines(dir.file("argv"));
         ASSERT_EQ(args.size(), 4u);
-        EXPECT_EQ(args[2], outputFile());
-        EXPECT_TRUE(std::filesystem::exists(outputFile()));
+        EXPECT_EQ(args[2], built);
+        EXPECT_TRUE(std::filesystem::exists(built));
     }
 }
 
@@ -156,9 +160,9 @@ TEST_F(BuildRunTest, HelperKilledBySignalIsAFailure) {
 }
 
 TEST_F(BuildRunTest, SecondBuildStartsWithAnEmptyLog) {
-    package->output.outputFolder.clear();
+    package->output.outputName.clear();
     build();
-    package->output.outputFolder = fromHostPath(dir.file("out"));
+    package->output.outputName = u"App.sis";
     recorder.clear();
     build();
     EXPECT_EQ(log().rfind(kStartLine, 0), 0u);

@@ -1,0 +1,146 @@
+#include "editing/dependency_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <variant>
+
+namespace tb {
+namespace {
+
+constexpr int32_t any = kAnyVersion;
+constexpr std::nullopt_t refused = std::nullopt;
+
+Dependency Versioned(std::array<int32_t, 3> from, std::array<int32_t, 3> to, bool range) {
+    Dependency d;
+    d.fromMajor = from[0], d.fromMinor = from[1], d.fromBuild = from[2];
+    d.toMajor = to[0], d.toMinor = to[1], d.toBuild = to[2];
+    d.isRange = range;
+    return d;
+}
+
+TEST(DependencyTextsTest, VersionColumnShowsNumbersAndWildcards) {
+    const struct {
+        Dependency dependency;
+        const char16_t* text;
+    } cases[] = {
+        {Versioned({1, 0, any}, {any, any, any}, false), u"1.0.*"},
+        {Versioned({1, 0, 0}, {2, any, any}, true), u"1.0.0 - 2.*.*"},
+        {Versioned({any, any, any}, {any, any, any}, false), u"*.*.*"},
+        // Without the range flag the to-version is not shown, whatever it holds.
+        {Versioned({3, 1, 4}, {9, 9, 9}, false), u"3.1.4"},
+        {Versioned({2147483647, 0, 0}, {any, any, any}, true), u"2147483647.0.0 - *.*.*"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DependencyVersionText(c.dependency), c.text);
+}
+
+// A version box gives a component or nothing: it never turns into another value, least of all
+// the wildcard -1.
+TEST(DependencyTextsTest, VersionBoxesNeverWrap) {
+    const struct {
+        const char16_t* text;
+        std::optional<int32_t> value;
+    } cases[] = {
+        {u"", any},
+        {u"*", any},
+        {u"0", 0},
+        {u"12", 12},
+        {u"0x10", 16},
+        {u"2147483647", 2147483647},
+        {u"2147483648", refused},
+        {u"4294967295", refused},
+        {u"0xFFFFFFFF", refused},
+        {u"1a", refused},
+        {u"-1", refused},
+        {u" 1", refused},
+        {u"**", refused},
+        {u"0x", refused},
+        {u"1.0", refused},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseDependencyVersion(c.text), c.value) << std::u16string(c.text).size();
+}
+
+TEST(DependencyTextsTest, UidBoxTakesHexadecimalOrDecimalOf32Bits) {
+    const struct {
+        const char16_t* text;
+        std::optional<uint32_t> value;
+    } cases[] = {
+        {u"0x101F7961", 0x101F7961u},
+        {u"0X101f7961", 0x101F7961u},
+        {u"270498145", 270498145u},
+        {u"0", 0u},
+        {u"4294967295", 0xFFFFFFFFu},
+        {u"0xFFFFFFFF", 0xFFFFFFFFu},
+        {u"", refused},
+        {u"0x", refused},
+        {u"4294967296", refused},
+        {u"0x100000000", refused},
+        {u"12ab", refused},
+        {u"0x12G", refused},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseDependencyUid(c.text), c.value);
+}
+
+DependencyForm PackageForm() {
+    DependencyForm form;
+    form.kind = DependencyKind::Package;
+    form.name = u"Qt";
+    form.uid = u"0x2000AFDE";
+    return form;
+}
+
+std::optional<DependencyProblem> ProblemOf(const DependencyForm& form) {
+    auto read = ReadDependencyForm(form);
+    if (auto* problem = std::get_if<DependencyProblem>(&read))
+        return *problem;
+    return std::nullopt;
+}
+
+// OK checks the name, then the UID, then the boxes of the chosen version form, and only those.
+TEST(DependencyTextsTest, FormChecksInOrderAndPointAtTheBox) {
+    const struct {
+        void (*change)(DependencyForm&);
+        DependencyBox box;
+        size_t index;
+        std::u16string_view message;
+    } cases[] = {
+        {[](DependencyForm& f) { f.name.clear(), f.uid.clear(); }, DependencyBox::Name, 0,
+         kEnterDependencyName},
+        {[](DependencyForm& f) { f.name = u"Q\"t", f.uid.clear(); }, DependencyBox::Name, 0,
+         kQuoteInDependencyName},
+        {[](DependencyForm& f) { f.uid = u"0x"; }, DependencyBox::Uid, 0, kInvalidDependencyUid},
+        {[](DependencyForm& f) { f.uid = u"0x1FFFFFFFF"; }, DependencyBox::Uid, 0,
+         kInvalidDependencyUid},
+        {[](DependencyForm& f) { f.fixed[1] = u"1a", f.fixed[2] = u"x"; }, DependencyBox::Fixed, 1,
+         kInvalidDependencyVersion},
+        {[](DependencyForm& f) { f.range = true, f.bounds[4] = u"4294967295"; },
+         DependencyBox::Range, 4, kInvalidDependencyVersion},
+    };
+    for (const auto& c : cases) {
+        DependencyForm form = PackageForm();
+        c.change(form);
+        std::optional<DependencyProblem> problem = ProblemOf(form);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->box, c.box);
+        EXPECT_EQ(problem->index, c.index);
+        EXPECT_EQ(problem->message, c.message);
+    }
+
+    // The form not chosen is not read; a device or platform reads none.
+    DependencyForm fixed = PackageForm();
+    fixed.bounds[0] = u"bad";
+    EXPECT_FALSE(ProblemOf(fixed));
+    DependencyForm device = PackageForm();
+    device.kind = DependencyKind::DevicePlatform;
+    device.fixed[0] = u"bad";
+    device.range = true;
+    device.bounds[0] = u"bad";
+    auto values = std::get<DependencyValues>(ReadDependencyForm(device));
+    EXPECT_FALSE(values.hasVersion);
+}
+
+} // namespace
+} // namespace tb

@@ -1,0 +1,171 @@
+#include "editing/dialog_text_files.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tb {
+namespace {
+
+using test::ReadBytes;
+using namespace std::string_literals;
+
+const std::string kHello = "\xFF\xFE"s + "h\0i\0"s; // "hi" as written
+
+class DialogTextFilesTest : public ::testing::Test {
+protected:
+    std::string folder() const { return dir.path().string(); }
+    test::TempDir dir;
+    BuildConfiguration configuration{SdkList{}};
+};
+
+TEST_F(DialogTextFilesTest, FilesAreNamedAfterTheDialogAndLanguageBesideThePackage) {
+    EXPECT_EQ(DialogTextFilePath("/w/app", u"New Dialog"), "/w/app/New Dialog.txt");
+    EXPECT_EQ(DialogTextFilePath("/", u"a"), "/a.txt");
+    EXPECT_EQ(LanguageDialogTextFilePaths("/w/app", u"Intro", {1, 2, 3}),
+              (std::vector<std::string>{"/w/app/Intro_English.txt", "/w/app/Intro_French.txt",
+                                        "/w/app/Intro_German.txt"}));
+    // A number the table has no name for is named by its number.
+    EXPECT_EQ(LanguageDialogTextFilePaths("/w", u"\u00E9t\u00E9", {86}).front(),
+              "/w/\xC3\xA9t\xC3\xA9_86.txt");
+}
+
+TEST_F(DialogTextFilesTest, StoredPathsAreRelativeToThePackageAndResolveBack) {
+    EXPECT_EQ(StoredDialogTextPath("/w/app/New Dialog.txt", "/w/app"), u".\\New Dialog.txt");
+    EXPECT_EQ(StoredDialogTextPath("/w/shared/a.txt", "/w/app/"), u"..\\shared\\a.txt");
+    const struct {
+        const char16_t* stored;
+        const char* host;
+    } cases[] = {
+        {u".\\New Dialog.txt", "/w/app/New Dialog.txt"}, {u"..\\shared\\a.txt", "/w/shared/a.txt"},
+        {u"texts\\a.txt", "/w/app/texts/a.txt"},         {u"/elsewhere/a.txt", "/elsewhere/a.txt"},
+        {u"D:\\texts\\a.txt", "D:\\texts\\a.txt"}, // from Windows: nothing here to find
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DialogTextHostPath(c.stored, "/w/app", configuration), c.host);
+    SdkList sdks{SdkInfo{u"S60", u"S60", u"/sdk", false}};
+    BuildConfiguration withSdk{sdks};
+    EXPECT_EQ(DialogTextHostPath(u"$(EPOCROOT)\\texts\\a.txt", "/w/app", withSdk),
+              "/sdk/texts/a.txt");
+}
+
+TEST_F(DialogTextFilesTest, LinesEndWithLineFeedsInTheBoxAndCarriageReturnLineFeedsInFiles) {
+    const struct {
+        const char16_t* file;
+        const char16_t* edited;
+        const char16_t* written;
+    } cases[] = {
+        {u"a\r\nb", u"a\nb", u"a\r\nb"},   {u"a\nb\n", u"a\nb\n", u"a\r\nb\r\n"},
+        {u"a\rb", u"a\nb", u"a\r\nb"},     {u"\r\n\r\n", u"\n\n", u"\r\n\r\n"},
+        {u"\r\r\n", u"\n\n", u"\r\n\r\n"}, {u"", u"", u""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextForEditing(c.file), c.edited);
+        EXPECT_EQ(TextForFile(TextForEditing(c.file)), c.written);
+    }
+}
+
+// Three files; what stands in each place before, the answer to the replace question, and what
+// is left afterwards ("" for no file, "dir" for a folder).
+TEST_F(DialogTextFilesTest, CreationWritesAllOrPutsEverythingBack) {
+    const struct {
+        const char* what;
+        std::vector<std::string> before;
+        bool replace;
+        TextFilesResult result;
+        std::vector<std::string> asked; // names the question was asked for
+        std::vector<std::string> after;
+    } cases[] = {
+        {"all new", {"", "", ""}, true, TextFilesResult::Written, {}, {kHello, kHello, kHello}},
+        {"third fails: the two created go again",
+         {"", "", "dir"},
+         true,
+         TextFilesResult::Failed,
+         {},
+         {"", "", "dir"}},
+        {"first fails: nothing written",
+         {"dir", "", ""},
+         true,
+         TextFilesResult::Failed,
+         {},
+         {"dir", "", ""}},
+        {"a replaced file gets its bytes back",
+         {"old", "", "dir"},
+         true,
+         TextFilesResult::Failed,
+         {"a.txt"},
+         {"old", "", "dir"}},
+        {"replaced on success",
+         {"", "old", "old2"},
+         true,
+         TextFilesResult::Written,
+         {"b.txt", "c.txt"},
+         {kHello, kHello, kHello}},
+        {"No writes nothing",
+         {"", "old", ""},
+         false,
+         TextFilesResult::Declined,
+         {"b.txt"},
+         {"", "old", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir folder;
+        const std::vector<std::string> names = {"a.txt", "b.txt", "c.txt"};
+        std::vector<TextFileContent> files;
+        for (size_t i = 0; i < names.size(); ++i) {
+            const std::string path = folder.file(names[i]);
+            if (c.before[i] == "dir")
+                std::filesystem::create_directories(path + "/inside");
+            else if (!c.before[i].empty())
+                folder.write(names[i], c.before[i]);
+            files.push_back({path, u"hi"});
+        }
+        std::vector<std::string> asked;
+        const TextFilesResult result = CreateTextFiles(files, [&](const std::string& path) {
+            asked.push_back(std::filesystem::path(path).filename().string());
+            return c.replace;
+        });
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(asked, c.asked);
+        for (size_t i = 0; i < names.size(); ++i) {
+            SCOPED_TRACE(names[i]);
+            const std::string path = folder.file(names[i]);
+            if (c.after[i] == "dir")
+                EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
+            else if (c.after[i].empty())
+                EXPECT_FALSE(std::filesystem::exists(path));
+            else
+                EXPECT_EQ(ReadBytes(path), c.after[i]);
+        }
+        // No temporary files are left behind.
+        EXPECT_EQ(folder.entries().size(),
+                  size_t(std::count_if(c.after.begin(), c.after.end(),
+                                       [](const std::string& s) { return !s.empty(); })));
+    }
+}
+
+TEST_F(DialogTextFilesTest, DeleteTakesEveryLanguagesFileAndToleratesMissingOnes) {
+    dir.write("Intro_English.txt", kHello);
+    dir.write("Intro_German.txt", kHello);
+    dir.write("keep.txt", kHello);
+    ShowLanguageDialogItem dialog(4);
+    dialog.sources = {u".\\Intro_English.txt", u".\\Intro_French.txt", u"", u".\\Intro_German.txt"};
+    EXPECT_EQ(DeleteDialogTextFiles(dialog, folder(), configuration), 0);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"keep.txt"});
+
+    ShowDialogItem single(u".\\keep.txt");
+    EXPECT_EQ(DeleteDialogTextFiles(single, folder(), configuration), 0);
+    EXPECT_TRUE(dir.entries().empty());
+
+    // A folder is never deleted in a text file's place.
+    std::filesystem::create_directory(dir.file("d.txt"));
+    ShowDialogItem folderInPlace(u".\\d.txt");
+    EXPECT_NE(DeleteDialogTextFiles(folderInPlace, folder(), configuration), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("d.txt")));
+}
+
+} // namespace
+} // namespace tb

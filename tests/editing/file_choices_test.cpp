@@ -1,0 +1,99 @@
+#include "editing/file_checks.h"
+#include "editing/file_choices.h"
+#include "editing/file_sources.h"
+
+#include "util/text_convert.h"
+
+#include <gtest/gtest.h>
+
+namespace tb {
+namespace {
+
+TEST(FileChecksTest, TargetNamesAndMimeTypes) {
+    const struct {
+        const char16_t* name;
+        std::optional<std::u16string_view> message;
+    } names[] = {
+        {u"readme.txt", std::nullopt}, {u"CONFIG", std::nullopt},
+        {u"", kEnterTargetName},       {u"read:me", kInvalidTargetName},
+        {u"CON", kInvalidTargetName},  {u"con", kInvalidTargetName},
+        {u"a\\b", kInvalidTargetName}, {u"..", kInvalidTargetName},
+        {u"a*b", kInvalidTargetName},
+    };
+    for (const auto& c : names)
+        EXPECT_EQ(CheckTargetName(c.name), c.message) << wideToUtf8(c.name);
+
+    for (const char16_t* refused : {u"a/b", u"text/", u"/html", u"", u"text", u"te\"xt/plain"})
+        EXPECT_EQ(CheckMimeType(refused), kInvalidMimeType) << wideToUtf8(refused);
+    for (const char16_t* accepted : {u"text/plain", u"a/bc", u"image/svg+xml"})
+        EXPECT_EQ(CheckMimeType(accepted), std::nullopt) << wideToUtf8(accepted);
+
+    EXPECT_EQ(FirstMissingSource({u"a", u"b"}), std::nullopt);
+    EXPECT_EQ(FirstMissingSource({u"a", u"", u""}), 1u);
+}
+
+TEST(FileChoicesTest, ApplyingChoicesTellsWhetherAnythingChanged) {
+    InstallFileItem file;
+    file.drive = u'c';
+    file.fileType = FileType::FR;
+    file.runOption = RunOption::RR;
+    file.runWaitEnd = false;
+
+    EXPECT_FALSE(ApplyChoices(file, ChoicesOf(file)));
+    EXPECT_EQ(file.drive, u'c') << "the same entry keeps the letter as written";
+
+    EXPECT_TRUE(ApplyChoices(file, {0, 2, false}));
+    EXPECT_EQ(file.drive, u'!');
+    EXPECT_TRUE(ApplyChoices(file, {0, 0, false}));
+    EXPECT_EQ(file.fileType, FileType::FF);
+    EXPECT_TRUE(ApplyChoices(file, {0, 0, true}));
+    EXPECT_TRUE(file.runWaitEnd);
+    EXPECT_TRUE(ApplyChoices(file, {5, 3, true}));
+    EXPECT_EQ(ChoicesOf(file).driveEntry, 5);
+    EXPECT_EQ(file.drive, u'E');
+    EXPECT_EQ(file.fileType, FileType::FR);
+    EXPECT_EQ(file.runOption, RunOption::RB);
+}
+
+TEST(FileChoicesTest, TargetSplitsAtTheLastBackslash) {
+    const struct {
+        const char16_t *target, *folder, *name;
+    } cases[] = {
+        {u"\\sys\\bin\\app.exe", u"\\sys\\bin\\", u"app.exe"},
+        {u"app.exe", u"", u"app.exe"},
+        {u"\\private\\a\\", u"\\private\\a\\", u""},
+        {u"", u"", u""},
+    };
+    for (const auto& c : cases) {
+        TargetParts parts = SplitTarget(c.target);
+        EXPECT_EQ(parts.folder, c.folder);
+        EXPECT_EQ(parts.name, c.name);
+    }
+}
+
+// Added files keep their path relative to the package's folder when they can.
+TEST(FileSourcesTest, NewFilesAreStoredRelativeWithTheirDefaultTarget) {
+    SdkList sdks;
+    sdks.push_back(SdkInfo{u"S60", u"S60", u"/opt/sdk"});
+    const struct {
+        const char16_t *path, *source, *target;
+    } cases[] = {
+        {u"/work/app/gfx/a.mbm", u".\\gfx\\a.mbm", u"\\resource\\apps\\a.mbm"},
+        {u"/work/app/App.exe", u".\\App.exe", u"\\sys\\bin\\App.exe"},
+        {u"/work/shared/readme", u"..\\shared\\readme", u"\\private\\a0001234\\readme"},
+        {u"/opt/sdk/epoc32/release/gcce/urel/app.exe",
+         u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\app.exe", u"\\sys\\bin\\app.exe"},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<InstallFileItem> file =
+            NewInstallFile(c.path, u"/work/app", sdks, 0xA0001234);
+        EXPECT_EQ(file->source, c.source) << wideToUtf8(c.path);
+        EXPECT_EQ(file->target, c.target);
+        EXPECT_EQ(file->drive, u'!');
+        EXPECT_EQ(file->fileType, FileType::FF);
+    }
+    EXPECT_EQ(StoredSourcePath(u"/work/app/a.txt", u"/work/app/", {}), u".\\a.txt");
+}
+
+} // namespace
+} // namespace tb

@@ -1,0 +1,340 @@
+#include "designer_fixture.h"
+
+#include "views/designer/remove_dialog_choice.h"
+
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace tb::test {
+namespace {
+
+namespace cmd = ui::cmd;
+
+TEST_F(DesignerTest, ShowsEveryKindOfNodeInTheCurrentLanguage) {
+    EXPECT_EQ(shown(), kDesignerTree);
+    EXPECT_EQ(selected(), "Install Start");
+    EXPECT_FALSE(view.editButton()->isEnabled() || view.removeButton()->isEnabled());
+    document().setCurrentLanguage(1);
+    EXPECT_NE(shown().find("Option [\"Aide\"]"), std::string::npos);
+    EXPECT_EQ(shown(), model());
+}
+
+TEST_F(DesignerTest, NewItemsGoAtTheEndInsideAnOptionOrAfterTheSelectedAction) {
+    auto addDialogFrom = [&](const char* name) {
+        files.answer = QString::fromStdString(dir.write(name, "text"));
+        view.runAddAction(AddAction::Dialog, AddMenuPlace::Button, true);
+    };
+    addDialogFrom("Root.txt");
+    EXPECT_EQ(selected(), "ShowDialog [Root]");
+    EXPECT_EQ(tree.rootNode()->child(tree.rootNode()->childCount() - 1)->text(0),
+              "ShowDialog [Root]");
+    EXPECT_EQ(files.asked, (QStringList{"", "Text Files (*.txt)", dir.path().c_str()}));
+
+    select("Option [\"Extras\"]");
+    addDialogFrom("Extra.txt");
+    select("InstallFile [\\private\\a0001234\\help.txt]");
+    addDialogFrom("After.txt");
+    EXPECT_EQ(selected(), "ShowDialog [After]");
+    const std::string expected = R"(    Option ["Help"]
+      InstallFile [\private\a0001234\help.txt]
+      ShowDialog [After]
+      ShowDialog [Intro]
+    Option ["Extras"]
+      ShowDialog [Extra]
+)";
+    EXPECT_NE(shown().find(expected), std::string::npos) << shown();
+    EXPECT_EQ(shown(), model());
+    EXPECT_EQ(readBack(), model());
+    EXPECT_TRUE(document().modified());
+    const auto* dialog = itemAs<ShowDialogItem>(SequenceTree::itemOf(node("ShowDialog [After]")));
+    EXPECT_EQ(dialog->source, u".\\After.txt");
+    EXPECT_EQ(dialog->textOption, TextOption::TC);
+
+    // A dialog of that name anywhere (here inside an option) refuses the file.
+    const std::string before = shown();
+    addDialogFrom("sub/Intro.txt");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "A dialog with that name already exists. Please select another file.");
+    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(shown(), before);
+}
+
+TEST_F(DesignerTest, EmbeddedPackagesNeedASisFile) {
+    files.answer = QString::fromStdString(
+        dir.write("pkg/ok.sisx", std::string("\x19\x04\x00\x10\x00\x00\x00\x00\x34\x12\x00\x20"
+                                             "\x00\x00\x00\x00",
+                                             16)));
+    select("LaunchFile [view.txt]");
+    view.runAddAction(AddAction::IncludePackage);
+    EXPECT_EQ(files.asked.mid(0, 2),
+              (QStringList{"Add SIS File", "Symbian Installation File (*.sis *.sisx)"}));
+    EXPECT_EQ(selected(), "IncludePackage [.\\pkg\\ok.sisx]");
+    EXPECT_EQ(itemAs<IncludePackageItem>(tree.selectedItem())->uid, 0x20001234u);
+    EXPECT_EQ(tree.rootNode()->indexOfChild(tree.selectedNode()), 2);
+
+    const std::string before = shown();
+    files.answer = QString::fromStdString(dir.write("short.sis", "SIS"));
+    view.runAddAction(AddAction::IncludePackage);
+    files.answer = QString::fromStdString(dir.file("missing.sis"));
+    view.runAddAction(AddAction::IncludePackage);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "The file could not be added. It does not appear to be a SIS "
+                                   "file or the file is corrupt.");
+    EXPECT_EQ(boxes.shown[1].text, "The file could not be added. The file is in use by another "
+                                   "application or you don't have permission to access the "
+                                   "file.");
+    EXPECT_EQ(boxes.shown[1].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(shown(), before);
+}
+
+TEST_F(DesignerTest, OptionListsNumberTheirOptionsAndKeepTheirFirst) {
+    view.runAddAction(AddAction::OptionList);
+    EXPECT_EQ(selected(), "Option [\"Option 1\"]");
+    auto* first = itemAs<OptionItem>(tree.selectedItem());
+    EXPECT_EQ(first->names, (LocalizedText{u"Option 1", u""})) << "the current language only";
+    InstallItem* list = first->parent;
+    EXPECT_EQ(list->previous->kind, InstallItemKind::ConditionBlock) << "appended at the end";
+
+    tree.selectNode(tree.nodeOf(list));
+    EXPECT_NE(menu(AddMenuPlace::Button).find("+Option "), std::string::npos);
+    view.runAddAction(AddAction::Option);
+    tree.selectNode(tree.nodeOf(list));
+    view.runAddAction(AddAction::Option);
+    EXPECT_EQ(selected(), "Option [\"Option 3\"]");
+    EXPECT_EQ(ShownTree(tree.nodeOf(list)),
+              "ShowOptionList\n  Option [\"Option 1\"]\n  Option [\"Option 2\"]\n  Option "
+              "[\"Option 3\"]\n");
+    EXPECT_NE(menu(AddMenuPlace::Button).find("-Option "), std::string::npos);
+
+    tree.selectNode(tree.nodeOf(first));
+    EXPECT_FALSE(view.removeButton()->isEnabled());
+    view.removeSelected();
+    EXPECT_TRUE(boxes.shown.empty()) << "the first option is never removed, nor asked about";
+
+    select("Option [\"Option 2\"]");
+    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+    view.removeSelected();
+    EXPECT_NE(shown().find("Option [\"Option 2\"]"), std::string::npos);
+    view.removeSelected();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Are you sure you want to remove 'Option [\"Option 2\"]' from the package?");
+    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Question);
+    EXPECT_EQ(ShownTree(tree.nodeOf(list)),
+              "ShowOptionList\n  Option [\"Option 1\"]\n  Option [\"Option 3\"]\n");
+    EXPECT_EQ(selected(), "Option [\"Option 3\"]");
+    EXPECT_EQ(readBack(), model());
+}
+
+struct MoveState {
+    const char* node;
+    bool up, down;
+};
+
+TEST_F(DesignerTest, MoveButtonsFollowEveryRule) {
+    const MoveState states[] = {
+        {"Install Start", false, false},
+        {"InstallFile [\\sys\\bin\\app.exe]", false, true}, // the first top-level action
+        {"LaunchFile [view.txt]", true, true},
+        {"ShowOptionList", true, true},
+        {"Option [\"Help\"]", false, true},                          // the first option
+        {"Option [\"Extras\"]", true, false},                        // the last option
+        {"InstallFile [\\private\\a0001234\\help.txt]", true, true}, // first in an option
+        {"ShowDialog [Intro]", true, true},          // last in an option that is not the last
+        {"IF [exists(\"c:\\x.txt\")]", true, false}, // its block, the last top-level action
+        {"InstallFile [\\private\\a0001234\\c.txt]", true, true},
+        {"ELSE", false, false},
+    };
+    for (const MoveState& state : states) {
+        select(state.node);
+        EXPECT_EQ(commands.isEnabled(cmd::kMoveUp), state.up) << state.node;
+        EXPECT_EQ(commands.isEnabled(cmd::kMoveDown), state.down) << state.node;
+    }
+
+    struct Move {
+        const char* node;
+        int command;
+        const char* expected; // the part of the tree the move made
+    };
+    const Move moves[] = {
+        // An action whose next sibling is a filled option list starts its first option.
+        {"NullFile [\\private\\a0001234\\cache.dat]", cmd::kMoveDown,
+         "  ShowOptionList\n    Option [\"Help\"]\n      NullFile "
+         "[\\private\\a0001234\\cache.dat]\n"},
+        // Into the last option from below, and out of it after the list again.
+        {"IncludePackage [sub.sis]", cmd::kMoveUp,
+         "    Option [\"Extras\"]\n      IncludePackage [sub.sis]\n  IF"},
+        {"IncludePackage [sub.sis]", cmd::kMoveDown,
+         "    Option [\"Extras\"]\n  IncludePackage [sub.sis]\n  IF"},
+        // The last action of an option that is not the last goes to the next option.
+        {"ShowDialog [Intro]", cmd::kMoveDown,
+         "    Option [\"Extras\"]\n      ShowDialog [Intro]\n  IncludePackage"},
+        // A condition block moves as a whole, its IF node selected.
+        {"IF [exists(\"c:\\x.txt\")]", cmd::kMoveUp,
+         "  IF [exists(\"c:\\x.txt\")]\n    InstallFile [\\private\\a0001234\\c.txt]\n  ELSE\n"
+         "  IncludePackage [sub.sis]\n"},
+        // Whatever moves down onto a filled block, an option list too, starts its first branch.
+        {"ShowOptionList", cmd::kMoveDown,
+         "  IF [exists(\"c:\\x.txt\")]\n    ShowOptionList\n      Option [\"Help\"]\n"},
+        // Options trade places with their neighbours, holding on to their actions.
+        {"Option [\"Help\"]", cmd::kMoveDown,
+         "      Option [\"Extras\"]\n        ShowDialog [Intro]\n      Option [\"Help\"]\n"
+         "        NullFile"},
+    };
+    for (const Move& move : moves) {
+        select(move.node);
+        ASSERT_TRUE(commands.execute(move.command)) << move.node;
+        EXPECT_EQ(selected(), move.node);
+        EXPECT_NE(shown().find(move.expected), std::string::npos) << move.node << "\n" << shown();
+        EXPECT_EQ(shown(), model()) << move.node;
+        EXPECT_EQ(readBack(), model()) << move.node;
+    }
+    EXPECT_TRUE(document().modified());
+}
+
+TEST_F(DesignerTest, RemovingAsksAndADialogMayTakeItsTextFilesAlong) {
+    select("InstallFile [\\sys\\bin\\app.exe]");
+    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+    view.removeSelected();
+    EXPECT_EQ(shown(), kDesignerTree);
+    view.removeSelected();
+    EXPECT_EQ(boxes.shown.back().text, "Are you sure you want to remove 'InstallFile "
+                                       "[\\sys\\bin\\app.exe]' from the package?");
+    EXPECT_EQ(selected(), "LaunchFile [view.txt]") << "its neighbour takes its place";
+
+    // The IF node removes its whole block, an ELSE node only itself.
+    select("ELSE");
+    boxes.answers = {ui::MessageAnswer::Yes, ui::MessageAnswer::Yes};
+    view.removeSelected();
+    EXPECT_EQ(shown().find("ELSE"), std::string::npos);
+    select("IF [exists(\"c:\\x.txt\")]");
+    view.removeSelected();
+    EXPECT_EQ(shown().find("c.txt"), std::string::npos);
+    EXPECT_EQ(shown(), model());
+
+    const std::string text = dir.write("Intro.txt", "hello");
+    auto choose = [&](QPushButton* (RemoveDialogChoice::*button)() const) {
+        WhenModal<RemoveDialogChoice> answer(
+            [&](RemoveDialogChoice& d) { (d.*button)()->click(); });
+        select("ShowDialog [Intro]");
+        view.removeSelected();
+        EXPECT_TRUE(answer.seen());
+    };
+    const size_t boxesBefore = boxes.shown.size();
+    choose(&RemoveDialogChoice::cancelButton);
+    EXPECT_NE(shown().find("ShowDialog [Intro]"), std::string::npos);
+    choose(&RemoveDialogChoice::removeButton);
+    EXPECT_EQ(shown().find("ShowDialog [Intro]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(text)) << "Remove keeps the text file";
+    EXPECT_EQ(boxes.shown.size(), boxesBefore) << "no Yes/No question for a dialog";
+
+    files.answer = QString::fromStdString(text);
+    view.runAddAction(AddAction::Dialog, AddMenuPlace::Button, true);
+    choose(&RemoveDialogChoice::deleteButton);
+    EXPECT_FALSE(std::filesystem::exists(text)) << "Delete deletes it";
+    EXPECT_EQ(shown(), model());
+    EXPECT_EQ(readBack(), model());
+}
+
+TEST_F(DesignerTest, MenusFollowTheSelectionThePackageTypeAndItsLanguages) {
+    const std::string all = "+Install File(s)... +Launch File in Viewer... +Show Option List "
+                            "-Option +Show Dialog[+New... +From File... ] +Include Package... | "
+                            "+Install Language File... +Launch Language File in Viewer... +Show "
+                            "Language Dialog... +Include Language Package... | +Condition "
+                            "Block... +Null File... ";
+    EXPECT_EQ(menu(AddMenuPlace::Button), all);
+    QMenu context;
+    view.fillContextMenu(context);
+    EXPECT_NE(Entries(context).find("+Launch File In Viewer..."), std::string::npos);
+
+    select("ShowOptionList");
+    QMenu listMenu;
+    view.fillContextMenu(listMenu);
+    EXPECT_EQ(Entries(listMenu).substr(0, 11), "+Add Action") << "no Edit... for an option list";
+    EXPECT_EQ(Entries(listMenu).substr(Entries(listMenu).size() - 10), "| +Remove ");
+
+    select("IF [exists(\"c:\\x.txt\")]");
+    QMenu branchMenu;
+    view.fillContextMenu(branchMenu);
+    const std::string branch = Entries(branchMenu);
+    EXPECT_EQ(branch.substr(0, 11), "+Edit... | ");
+    EXPECT_NE(branch.find("+Add ELSEIF... -Add ELSE | +Remove"), std::string::npos) << branch;
+    EXPECT_NE(branch.find("-Show Option List"), std::string::npos);
+
+    // The language actions follow the languages as the view found them when shown.
+    view.deactivate();
+    ASSERT_TRUE(document().setLanguages({1}, nullptr));
+    view.activate();
+    EXPECT_NE(menu(AddMenuPlace::Button).find("| -Install Language File... -Launch"),
+              std::string::npos);
+    view.deactivate();
+    ASSERT_TRUE(document().setLanguages({1, 2}, nullptr));
+    view.activate();
+    EXPECT_EQ(menu(AddMenuPlace::Button), all);
+
+    ASSERT_TRUE(document().changePackage(
+        PackageChangeKind::Header,
+        [](Package& p) { p.type = PackageType::PreinstalledApplication; }, nullptr));
+    select("ShowOptionList");
+    QMenu preinstalled; // no item menu: the add-action menu, files and packages only
+    view.fillContextMenu(preinstalled);
+    EXPECT_EQ(Entries(preinstalled).substr(0, 46),
+              "+Install File(s)... -Launch File in Viewer... ");
+    EXPECT_FALSE(commands.isEnabled(cmd::kInsertOptionList));
+    EXPECT_TRUE(commands.isEnabled(cmd::kInsertEmbeddedSis));
+}
+
+TEST_F(DesignerTest, OtherViewsEditsShowAtOnceAndItsOwnOnlyOnce) {
+    const int otherView = 0;
+    const EditOrigin other{ItemChangeSource::FileDialog, &otherView};
+    auto file = [](const char16_t* target) {
+        auto made = std::make_unique<InstallFileItem>(u"x.txt");
+        made->target = target;
+        return made;
+    };
+    InstallItem* extras = SequenceTree::itemOf(node("Option [\"Extras\"]"));
+    auto* added = document().insertItem(file(u"\\x.txt"), ItemPlace::lastChildOf(extras), other);
+    EXPECT_EQ(selected(), "InstallFile [\\x.txt]");
+    document().changeItem(
+        itemAs<InstallFileItem>(added), [](InstallFileItem& f) { f.target = u"\\y.txt"; }, other);
+    EXPECT_EQ(selected(), "InstallFile [\\y.txt]");
+    document().moveItem(added, ItemPlace::firstChildOf(nullptr), other);
+    EXPECT_EQ(tree.rootNode()->child(0)->text(0), "InstallFile [\\y.txt]");
+    EXPECT_EQ(shown(), model());
+    document().removeItem(added, other);
+    EXPECT_EQ(shown(), kDesignerTree);
+
+    // Hidden, the tree keeps up too.
+    view.deactivate();
+    document().insertItem(file(u"\\z.txt"), ItemPlace::lastChildOf(nullptr), other);
+    EXPECT_EQ(shown(), model());
+    view.activate();
+
+    // Its own add shows one node, not one for the edit and one for its event.
+    view.runAddAction(AddAction::OptionList);
+    EXPECT_EQ(shown(), model());
+}
+
+TEST_F(DesignerTest, DeleteRemovesAndADoubleClickOnAnOptionDoesNothing) {
+    select("LaunchFile [view.txt]");
+    for (QAction* action : tree.actions())
+        if (action->shortcut() == QKeySequence(QKeySequence::Delete))
+            action->trigger();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Are you sure you want to remove 'LaunchFile [view.txt]' from the package?");
+
+    bool opened = false;
+    Poll watch([&] { return opened |= QApplication::activeModalWidget() != nullptr, false; });
+    emit tree.itemDoubleClicked(node("Option [\"Help\"]"), 0);
+    emit tree.itemDoubleClicked(node("ShowOptionList"), 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(document().modified());
+}
+
+} // namespace
+} // namespace tb::test

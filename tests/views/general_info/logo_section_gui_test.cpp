@@ -1,0 +1,247 @@
+#include "views/general_info/logo_section.h"
+
+#include "editing/file_checks.h"
+#include "ui/qt_text.h"
+#include "util/text_convert.h"
+#include "views/dialogs/select_target_folder_dialog.h"
+#include "views/general_info/general_info_view.h"
+#include "views/general_info/header_view_fixture.h"
+#include "views/general_info/logo_settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace tb::test {
+namespace {
+
+constexpr char kPackage[] = "&EN\n#{\"App\"},(0xA0001234),1,0,0\n";
+
+// The smallest GIF: one transparent pixel (Qt reads GIF but does not write it).
+const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01"
+                       "\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+                       "D\x01\x00;",
+                       43);
+
+class LogoTest : public HeaderViewTest<GeneralInfoView> {
+protected:
+    LogoTest() {
+        open(kPackage);
+        save();
+    }
+    LogoSection& logo() { return *view.logoSection(); }
+    // An image of that size written by Qt in the format of the name's extension.
+    std::string image(const std::string& name, int width, int height) {
+        const std::string file = dir.file("App/gfx/" + name);
+        std::filesystem::create_directories(dir.file("App/gfx"));
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        EXPECT_TRUE(picture.save(QString::fromStdString(file))) << name;
+        return file;
+    }
+    void select(const std::string& file) {
+        files.answer = QString::fromStdString(file);
+        logo().selectLogo();
+    }
+};
+
+TEST_F(LogoTest, SelectedPicturesAreDecodedAndAMultiBitmapShowsThePlaceholder) {
+    const struct {
+        std::string file;
+        const char16_t* source;
+        const char16_t* mime;
+        QString size; // empty: no size shown
+    } cases[] = {
+        {image("logo.png", 20, 10), u".\\gfx\\logo.png", u"image/png", "20x10"},
+        {image("logo.bmp", 3, 4), u".\\gfx\\logo.bmp", u"image/bmp", "3x4"},
+        {image("logo.jpg", 8, 8), u".\\gfx\\logo.jpg", u"image/jpeg", "8x8"},
+        {dir.write("App/gfx/logo.gif", kGif), u".\\gfx\\logo.gif", u"image/gif", "1x1"},
+        {dir.write("shared/icons.mbm", "not decoded"), u"..\\shared\\icons.mbm",
+         u"image/x-epoc-mbm", ""},
+    };
+    for (const auto& c : cases) {
+        select(c.file);
+        EXPECT_EQ(files.asked,
+                  QStringList({"Select Logo",
+                               "Bitmap Image (*.bmp);;JPEG Image (*.jpg, *.jpeg) (*.jpg *.jpeg);;"
+                               "GIF Image (*.gif);;PNG Image (*.png);;Symbian Multi-Bitmap "
+                               "(*.mbm);;All Files (*.*)",
+                               ""}));
+        const PackageLogo& stored = package().logo;
+        EXPECT_TRUE(stored.present) << c.file;
+        EXPECT_EQ(stored.source, c.source) << "kept relative to the package";
+        EXPECT_EQ(stored.mimeType, c.mime) << c.file;
+        ASSERT_TRUE(logo().picture()) << c.file;
+        EXPECT_EQ(logo().picture()->placeholder, c.size.isEmpty()) << c.file;
+        EXPECT_FALSE(logo().pictureLabel()->pixmap().isNull()) << c.file;
+        EXPECT_EQ(logo().sizeLabel()->text(), c.size) << c.file;
+        EXPECT_EQ(logo().sizeLabel()->isHidden(), c.size.isEmpty()) << c.file;
+        EXPECT_TRUE(logo().settingsButton()->isEnabled() && logo().removeButton()->isEnabled());
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(app.document.modified());
+}
+
+TEST_F(LogoTest, TheSameFileAgainOrABrokenOneChangesNothing) {
+    const std::string png = image("logo.png", 5, 5);
+    select(png);
+    save();
+    select(png);
+    EXPECT_FALSE(app.document.modified()) << "the same file again";
+
+    const std::string broken = dir.write("App/gfx/broken.png", "PNG? no");
+    select(broken);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QString::fromStdString("'" + broken +
+                                                          "' is not an image file or it is "
+                                                          "corrupt. Please select another file."));
+    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(package().logo.source, u".\\gfx\\logo.png");
+    EXPECT_EQ(logo().sizeLabel()->text(), "5x5");
+    EXPECT_FALSE(app.document.modified());
+
+    files.answer.clear(); // cancelled
+    logo().selectLogo();
+    EXPECT_EQ(package().logo.source, u".\\gfx\\logo.png");
+}
+
+TEST_F(LogoTest, RemoveClearsTheLogoAndTheButtonsFollow) {
+    EXPECT_FALSE(logo().settingsButton()->isEnabled() || logo().removeButton()->isEnabled());
+    select(image("logo.png", 5, 5));
+    package().logo.target = u"\\resource\\apps\\logo.png";
+    package().logo.overrideMime = true;
+    logo().removeButton()->click();
+    const PackageLogo& stored = package().logo;
+    EXPECT_FALSE(stored.present);
+    EXPECT_EQ(stored.source + stored.mimeType + stored.target, u"");
+    EXPECT_FALSE(stored.overrideMime);
+    EXPECT_FALSE(logo().picture());
+    EXPECT_TRUE(logo().pictureLabel()->pixmap().isNull());
+    EXPECT_TRUE(logo().sizeLabel()->isHidden());
+    EXPECT_FALSE(logo().settingsButton()->isEnabled() || logo().removeButton()->isEnabled());
+
+    // A package opened with a logo shows it.
+    image("shown.png", 7, 3);
+    open("&EN\n#{\"App\"},(0x1),1,0,0\n=\"gfx\\shown.png\",\"image/png\",\"\"\n");
+    EXPECT_EQ(logo().sizeLabel()->text(), "7x3");
+}
+
+TEST_F(LogoTest, TheSectionCollapsesAndTheUserSettingRemembersIt) {
+    select(image("logo.png", 5, 5));
+    EXPECT_FALSE(logo().expanded()) << "collapsed on a first start";
+    EXPECT_EQ(logo().toggleButton()->text(), "+");
+    EXPECT_FALSE(logo().selectButton()->isVisibleTo(&logo()));
+
+    logo().toggleButton()->click();
+    EXPECT_EQ(logo().toggleButton()->text(), "-");
+    EXPECT_TRUE(settings.logoSettingsVisible);
+    EXPECT_TRUE(logo().selectButton()->isVisibleTo(&logo()));
+    EXPECT_TRUE(logo().sizeLabel()->isVisibleTo(&logo()));
+    GeneralInfoView next(app, registry, nullptr);
+    EXPECT_TRUE(next.logoSection()->expanded()) << "the next start shows it the same way";
+
+    logo().toggleButton()->click();
+    EXPECT_FALSE(settings.logoSettingsVisible);
+    ASSERT_TRUE(settings.save());
+    AppSettings reloaded(dir.file("user.conf"), dir.file("machine.conf"), dir.path().string());
+    EXPECT_FALSE(reloaded.logoSettingsVisible);
+}
+
+class LogoSettingsTest : public LogoTest {
+protected:
+    LogoSettingsTest() { select(image("logo.png", 5, 5)); }
+};
+
+TEST_F(LogoSettingsTest, ChecksTheMimeTypeAndTheNameAndTakesTheTargetFolderAndDrive) {
+    LogoSettingsDialog dialog(nullptr, package().logo, package().uid, app.document.userFolders());
+    EXPECT_EQ(dialog.windowTitle(), "Edit Logo Settings");
+    EXPECT_FALSE(dialog.overrideBox()->isChecked());
+    EXPECT_FALSE(dialog.mimeBox()->isEnabled());
+    EXPECT_EQ(dialog.mimeBox()->text(), "image/png");
+    EXPECT_FALSE(dialog.saveBox()->isChecked());
+    EXPECT_FALSE(dialog.nameBox()->isEnabled() || dialog.driveBox()->isEnabled() ||
+                 dialog.selectFolderButton()->isEnabled());
+    EXPECT_EQ(dialog.nameBox()->text(), "logo.png");
+    EXPECT_EQ(dialog.folderLabel()->text(), "[Private]");
+
+    dialog.overrideBox()->setChecked(true);
+    EXPECT_TRUE(dialog.mimeBox()->isEnabled());
+    dialog.saveBox()->setChecked(true);
+    EXPECT_TRUE(dialog.nameBox()->isEnabled());
+    const struct {
+        const char* mime;
+        const char* name;
+        std::u16string_view message;
+    } refusals[] = {
+        {"png", "logo.png", kInvalidMimeType},
+        {"image/png\"", "logo.png", kInvalidMimeType},
+        {"image/x-mine", "", kEnterTargetName},
+        {"image/x-mine", "lo:go.png", kInvalidTargetName},
+        {"image/x-mine", "CON", kInvalidTargetName},
+    };
+    for (const auto& r : refusals) {
+        dialog.mimeBox()->setText(r.mime);
+        dialog.nameBox()->setText(r.name);
+        EXPECT_FALSE(dialog.submit()) << r.mime << " " << r.name;
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, ui::ToQString(r.message)) << r.mime << " " << r.name;
+    }
+    EXPECT_EQ(dialog.nameBox()->text(), "CON") << "the dialog stays with what was entered";
+
+    WhenModal<SelectTargetFolderDialog> folders([](SelectTargetFolderDialog& d) {
+        QTreeWidget* tree = d.folderTree();
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (tree->topLevelItem(i)->text(0) == "[Resources]")
+                tree->setCurrentItem(tree->topLevelItem(i));
+        d.okButton()->click();
+    });
+    dialog.selectFolderButton()->click();
+    EXPECT_TRUE(folders.seen());
+    EXPECT_EQ(dialog.folderLabel()->text(), "[Resources]");
+    dialog.nameBox()->setText("app_logo.png");
+    dialog.driveBox()->setCurrentIndex(5);
+    ASSERT_TRUE(dialog.submit());
+    const PackageLogo& result = dialog.result();
+    EXPECT_EQ(result.target, u"\\resource\\apps\\app_logo.png");
+    EXPECT_EQ(result.drive, u'E');
+    EXPECT_TRUE(result.overrideMime);
+    EXPECT_EQ(result.mimeType, u"image/x-mine");
+}
+
+TEST_F(LogoSettingsTest, NotSavedOnTheDeviceClearsTheTargetAndTheDriveBecomesC) {
+    PackageLogo& stored = package().logo;
+    stored.target = u"\\private\\a0001234\\img\\logo.png";
+    stored.drive = u'!';
+    stored.overrideMime = true;
+    stored.mimeType = u"image/x-mine";
+    save();
+    bool opened = false;
+    WhenModal<LogoSettingsDialog> dialog([&](LogoSettingsDialog& d) {
+        opened = d.saveBox()->isChecked() && d.overrideBox()->isChecked() &&
+                 d.folderLabel()->text() == "[Private]\\img" && d.nameBox()->text() == "logo.png" &&
+                 d.driveBox()->currentIndex() == 0;
+        d.saveBox()->setChecked(false);
+        d.overrideBox()->setChecked(false);
+        d.submit();
+    });
+    logo().settingsButton()->click();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(stored.target, u"");
+    EXPECT_EQ(stored.drive, u'C');
+    EXPECT_FALSE(stored.overrideMime);
+    EXPECT_EQ(stored.mimeType, u"image/png") << "back to the file's own type";
+    EXPECT_TRUE(app.document.modified());
+
+    save();
+    WhenModal<LogoSettingsDialog> unchanged([](LogoSettingsDialog& d) { d.submit(); });
+    logo().settingsButton()->click();
+    EXPECT_TRUE(unchanged.seen());
+    EXPECT_FALSE(app.document.modified()) << "OK with nothing changed marks nothing";
+}
+
+} // namespace
+} // namespace tb::test
