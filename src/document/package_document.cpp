@@ -152,7 +152,8 @@ ErrorCode PackageDocument::create(const NewPackageRequest& request) {
     return err::kOk;
 }
 
-ErrorCode PackageDocument::read(const std::string& path) {
+ErrorCode PackageDocument::read(const std::string& requestedPath) {
+    const std::string path = requestedPath; // may be filePath_ itself, which close() clears
     close();
     std::unique_ptr<Package> package;
     ErrorCode code = LoadPackage(path, package);

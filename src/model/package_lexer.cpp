@@ -66,7 +66,7 @@ void PackageLexer::readToken() {
     } else if (isDigit(c) || ((c == u'+' || c == u'-') && isHexDigit(peek(1)))) {
         readNumber();
     } else {
-        emit(PackageToken::Symbol, position_, position_ + 1);
+        emitToken(PackageToken::Symbol, position_, position_ + 1);
         ++position_;
     }
 }
@@ -82,7 +82,7 @@ void PackageLexer::readComment() {
         while (isLetter(peek()) || peek() == u'_')
             ++position_;
         if (FindTrailerKey(text_.substr(start, position_ - start))) {
-            emit(PackageToken::Identifier, start, position_);
+            emitToken(PackageToken::Identifier, start, position_);
             return;
         }
     }
@@ -99,7 +99,7 @@ void PackageLexer::readString() {
     const size_t start = ++position_;
     while (!atEnd() && peek() != u'"')
         ++position_;
-    emit(PackageToken::String, start, position_);
+    emitToken(PackageToken::String, start, position_);
     if (!atEnd())
         ++position_;
 }
@@ -109,17 +109,17 @@ void PackageLexer::readIdentifier() {
     const size_t start = position_;
     while (isLetter(peek()))
         ++position_;
-    emit(PackageToken::Identifier, start, position_);
+    emitToken(PackageToken::Identifier, start, position_);
 }
 
 void PackageLexer::readNumber() {
     const size_t start = position_++;
     while (continuesNumber(peek()))
         ++position_;
-    emit(PackageToken::Number, start, position_);
+    emitToken(PackageToken::Number, start, position_);
 }
 
-void PackageLexer::emit(PackageToken::Kind kind, size_t start, size_t end) {
+void PackageLexer::emitToken(PackageToken::Kind kind, size_t start, size_t end) {
     *token_ = PackageToken{kind, text_.substr(start, end - start)};
     token_ = nullptr;
 }

@@ -42,7 +42,7 @@ private:
     void readIdentifier();
     void readNumber();
     void skipToLineEnd();
-    void emit(PackageToken::Kind kind, size_t start, size_t end);
+    void emitToken(PackageToken::Kind kind, size_t start, size_t end);
 
     std::u16string_view text_;
     size_t position_ = 0;

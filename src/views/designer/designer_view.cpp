@@ -3,6 +3,7 @@
 #include "document/package_document.h"
 #include "editing/sequence_moves.h"
 #include "editing/sequence_nodes.h"
+#include "ui/node_tree.h"
 #include "ui/item_views.h"
 #include "ui/qt_text.h"
 #include "views/designer/sequence_tree.h"
@@ -64,13 +65,7 @@ DesignerView::DesignerView(Application& app, ui::CommandRegistry& registry, QWid
     connect(editButton_, &QPushButton::clicked, this, &DesignerView::editSelected);
     connect(removeButton_, &QPushButton::clicked, this, &DesignerView::removeSelected);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {addButton_, editButton_, removeButton_})
-        buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tree_, 1);
-    layout->addLayout(buttons);
+    ui::LayOutTreeAndButtons(*this, tree_, {addButton_, editButton_, removeButton_});
 
     claimCommands();
     updateControls();

@@ -50,7 +50,7 @@ std::vector<QTreeWidgetItem*> subtreeOf(QTreeWidgetItem* node) {
 
 } // namespace
 
-SequenceTree::SequenceTree(QWidget* parent) : QTreeWidget(parent) {
+SequenceTree::SequenceTree(QWidget* parent) : ui::NodeTree(parent) {
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
@@ -85,21 +85,6 @@ InstallItem* SequenceTree::itemOf(const QTreeWidgetItem* node) {
 QTreeWidgetItem* SequenceTree::nodeOf(const InstallItem* item) const {
     const auto found = nodes_.find(item);
     return found == nodes_.end() ? nullptr : found->second;
-}
-
-QTreeWidgetItem* SequenceTree::selectedNode() const {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? nullptr : selected.front();
-}
-
-void SequenceTree::selectNode(QTreeWidgetItem* node) {
-    if (!node) {
-        clearSelection();
-        return;
-    }
-    setCurrentItem(node);
-    node->setSelected(true);
-    scrollToItem(node);
 }
 
 QTreeWidgetItem* SequenceTree::makeNode(InstallItem& item, size_t language) {

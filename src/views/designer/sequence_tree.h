@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QIcon>
+#include "ui/node_tree.h"
+
 #include <QTreeWidget>
 
 #include <cstddef>
@@ -16,7 +18,7 @@ class ItemSequence;
 // nested as the items are (a condition block shows only its branches). Nodes point at their
 // items. After the first fill the tree follows the sequence edit by edit: nodes are added,
 // taken away, moved and relabelled in place, never rebuilt.
-class SequenceTree : public QTreeWidget {
+class SequenceTree : public ui::NodeTree {
     Q_OBJECT
 public:
     explicit SequenceTree(QWidget* parent = nullptr);
@@ -30,10 +32,8 @@ public:
     static InstallItem* itemOf(const QTreeWidgetItem* node);
     QTreeWidgetItem* nodeOf(const InstallItem* item) const;
 
-    QTreeWidgetItem* selectedNode() const;
     // The selected node's item; null for nothing or the root.
     InstallItem* selectedItem() const { return itemOf(selectedNode()); }
-    void selectNode(QTreeWidgetItem* node);
 
     // Nodes for item, now in the sequence, and everything in it, where the sequence has it;
     // the first of them (an IF branch's for a block).

@@ -1,8 +1,6 @@
-// Before any Qt header: Qt defines emit, a member name of the package lexer.
-#include "model/condition_parser.h"
-
 #include "views/dialogs/condition_dialog.h"
 
+#include "model/condition_parser.h"
 #include "ui/qt_text.h"
 #include "views/dialogs/action_dialogs_api.h"
 

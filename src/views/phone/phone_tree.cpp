@@ -40,7 +40,7 @@ template <class T> void setPointer(QTreeWidgetItem* node, T* pointer) {
 
 } // namespace
 
-PhoneTree::PhoneTree(QWidget* parent) : QTreeWidget(parent) {
+PhoneTree::PhoneTree(QWidget* parent) : ui::NodeTree(parent) {
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -105,21 +105,6 @@ void PhoneTree::clearNodes() {
     fileNodes_.clear();
     folderNodes_.clear();
     clear();
-}
-
-QTreeWidgetItem* PhoneTree::selectedNode() const {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? nullptr : selected.front();
-}
-
-void PhoneTree::selectNode(QTreeWidgetItem* node) {
-    if (!node) {
-        clearSelection();
-        return;
-    }
-    setCurrentItem(node);
-    node->setSelected(true);
-    scrollToItem(node);
 }
 
 QTreeWidgetItem* PhoneTree::nodeOfFile(const InstallItem* file) const {

@@ -2,6 +2,8 @@
 
 #include "editing/folder_display_tree.h"
 
+#include "ui/node_tree.h"
+
 #include <QTreeWidget>
 
 #include <functional>
@@ -19,7 +21,7 @@ class UserFolder;
 // and files together in alphabetical order ignoring case (the simple mode's roots keep their
 // own order). Nodes point at the folder nodes and items they show; they change only through
 // fill, placeFile and dropFile.
-class PhoneTree : public QTreeWidget {
+class PhoneTree : public ui::NodeTree {
     Q_OBJECT
 public:
     // The folder node a file is shown in; null: the file is not shown.
@@ -38,9 +40,7 @@ public:
     static const FolderNode* folderOf(const QTreeWidgetItem* node);
     static FileItemBase* fileOf(const QTreeWidgetItem* node);
 
-    QTreeWidgetItem* selectedNode() const;
     // node becomes the selected and current node, made visible; null selects nothing.
-    void selectNode(QTreeWidgetItem* node);
 
     QTreeWidgetItem* nodeOfFile(const InstallItem* file) const;
     QTreeWidgetItem* nodeOfFolder(const FolderNode* folder) const;

@@ -6,6 +6,7 @@
 #include "editing/phone_rules.h"
 #include "editing/user_folder_tree.h"
 #include "model/package.h"
+#include "ui/node_tree.h"
 #include "ui/file_dialogs.h"
 #include "ui/item_views.h"
 #include "ui/message_box.h"
@@ -77,13 +78,7 @@ PhoneView::PhoneView(Application& app, ui::CommandRegistry& registry, QWidget* p
     connect(editButton_, &QPushButton::clicked, this, &PhoneView::editFile);
     connect(removeButton_, &QPushButton::clicked, this, &PhoneView::removeNode);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {addButton_, editButton_, removeButton_})
-        buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tree_, 1);
-    layout->addLayout(buttons);
+    ui::LayOutTreeAndButtons(*this, tree_, {addButton_, editButton_, removeButton_});
 
     const std::pair<int, FolderDisplayMode> modes[] = {
         {ui::cmd::kTargetSimple, FolderDisplayMode::Simple},
