@@ -24,6 +24,8 @@ DependencyList& DependenciesOf(Package& package, DependencyKind kind);
 struct DependencyRow {
     Dependency* dependency;
     DependencyKind kind;
+
+    bool operator==(const DependencyRow&) const = default;
 };
 std::vector<DependencyRow> DependencyRows(Package& package);
 

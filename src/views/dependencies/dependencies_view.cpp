@@ -5,66 +5,47 @@
 #include "editing/dependency_texts.h"
 #include "ui/qt_text.h"
 #include "views/dependencies/dependency_dialog.h"
-#include "views/list_view_page.h"
 #include "views/removal_questions.h"
-
-#include <QTreeView>
-
-#include <algorithm>
+#include "views/row_list_page.h"
 
 namespace tb {
 
 namespace {
 
-class DependenciesView : public ListViewPage {
+class DependenciesView : public RowListPage<DependencyRow> {
 public:
     DependenciesView(Application& app, ui::CommandRegistry& registry, QWidget* parent);
 
 protected:
-    void refresh() override;
+    std::vector<std::pair<DependencyRow, QStringList>> currentRows() const override;
     // The Add form; the new dependency goes to the end of the list of its type.
     void add() override;
     // The Edit form of the row's type; its name is the current language's.
-    void edit(int row) override;
-    void remove(const QList<int>& rows) override;
-
-private:
-    // Refills the rows and selects those showing one of selected.
-    void fill(const std::vector<const Dependency*>& selected);
-
-    std::vector<DependencyRow> rows_;
+    void editRow(const DependencyRow& row) override;
+    void removeRows(const std::vector<DependencyRow>& rows) override;
 };
 
 DependenciesView::DependenciesView(Application& app, ui::CommandRegistry& registry, QWidget* parent)
-    : ListViewPage(app, registry, QStringLiteral("Dependencies"), removal::Named(0),
-                   {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Type")},
-                   app.settings.dependenciesViewColumns, {220, 160, 140},
-                   {PackageChangeKind::Dependencies, PackageChangeKind::Languages}, parent) {}
+    : RowListPage(app, registry, QStringLiteral("Dependencies"), removal::Named(0),
+                  {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Type")},
+                  app.settings.dependenciesViewColumns, {220, 160, 140},
+                  {PackageChangeKind::Dependencies, PackageChangeKind::Languages}, parent) {}
 
-void DependenciesView::refresh() {
-    std::vector<const Dependency*> selected;
-    for (int row : list()->selectedRows())
-        if (size_t(row) < rows_.size())
-            selected.push_back(rows_[size_t(row)].dependency);
-    fill(selected);
-}
-
-void DependenciesView::fill(const std::vector<const Dependency*>& selected) {
-    rows_.clear();
-    if (Package* package = document().package())
-        rows_ = DependencyRows(*package);
+std::vector<std::pair<DependencyRow, QStringList>> DependenciesView::currentRows() const {
+    std::vector<std::pair<DependencyRow, QStringList>> rows;
+    Package* package = document().package();
+    if (!package)
+        return rows;
     const size_t language = document().currentLanguage();
-    std::vector<QStringList> texts;
-    std::vector<int> selectedRows;
-    for (const DependencyRow& row : rows_) {
+    for (const DependencyRow& row : DependencyRows(*package)) {
         const Dependency& d = *row.dependency;
-        if (std::find(selected.begin(), selected.end(), &d) != selected.end())
-            selectedRows.push_back(int(texts.size()));
-        texts.push_back({ui::ToQString(language < d.names.size() ? d.names[language] : u""),
-                         ui::ToQString(DependencyVersionText(d)),
-                         ui::ToQString(DependencyKindText(row.kind))});
+        rows.emplace_back(row,
+                          QStringList{ui::ToQString(language < d.names.size() ? d.names[language]
+                                                                              : u""),
+                                      ui::ToQString(DependencyVersionText(d)),
+                                      ui::ToQString(DependencyKindText(row.kind))});
     }
-    setRows(texts, selectedRows);
+    return rows;
 }
 
 void DependenciesView::add() {
@@ -87,35 +68,27 @@ void DependenciesView::add() {
         },
         changeOrigin());
     if (made)
-        fill({made});
+        fill({DependencyRow{made, added->kind}});
 }
 
-void DependenciesView::edit(int row) {
-    if (row < 0 || size_t(row) >= rows_.size())
-        return;
-    const DependencyRow shown = rows_[size_t(row)];
+void DependenciesView::editRow(const DependencyRow& row) {
     const size_t language = document().currentLanguage();
     std::optional<DependencyValues> values =
-        AskDependencyChanges(this, *shown.dependency, shown.kind, language);
+        AskDependencyChanges(this, *row.dependency, row.kind, language);
     if (!values)
         return;
     document().changePackage(
         PackageChangeKind::Dependencies,
-        [&](Package&) { return ApplyDependencyValues(*shown.dependency, *values, language); },
+        [&](Package&) { return ApplyDependencyValues(*row.dependency, *values, language); },
         changeOrigin());
 }
 
-void DependenciesView::remove(const QList<int>& rows) {
-    std::vector<DependencyRow> removed;
-    for (int row : rows)
-        if (row >= 0 && size_t(row) < rows_.size())
-            removed.push_back(rows_[size_t(row)]);
-    list()->table()->clearSelection(); // its rows are about to go
+void DependenciesView::removeRows(const std::vector<DependencyRow>& rows) {
     document().changePackage(
         PackageChangeKind::Dependencies,
         [&](Package& package) {
             bool changed = false;
-            for (const DependencyRow& row : removed)
+            for (const DependencyRow& row : rows)
                 changed |= RemoveDependency(DependenciesOf(package, row.kind), row.dependency);
             return changed;
         },

@@ -4,56 +4,40 @@
 #include "document/application.h"
 #include "ui/qt_text.h"
 #include "util/numbers.h"
-#include "views/list_view_page.h"
 #include "views/properties/property_dialog.h"
 #include "views/removal_questions.h"
-
-#include <QTreeView>
+#include "views/row_list_page.h"
 
 namespace tb {
 
 namespace {
 
-class PropertiesView : public ListViewPage {
+class PropertiesView : public RowListPage<PackageProperty*> {
 public:
     PropertiesView(Application& app, ui::CommandRegistry& registry, QWidget* parent);
 
 protected:
-    void refresh() override;
+    std::vector<std::pair<PackageProperty*, QStringList>> currentRows() const override;
     // Appends the property the dialog accepted and selects its row.
     void add() override;
-    void edit(int row) override;
-    void remove(const QList<int>& rows) override;
-
-private:
-    PackageProperty* propertyAt(int row) const;
-
-    std::vector<PackageProperty*> rows_;
+    void editRow(PackageProperty* const& property) override;
+    void removeRows(const std::vector<PackageProperty*>& properties) override;
 };
 
 PropertiesView::PropertiesView(Application& app, ui::CommandRegistry& registry, QWidget* parent)
-    : ListViewPage(app, registry, QStringLiteral("Properties"), removal::Properties(),
-                   {QStringLiteral("Key"), QStringLiteral("Value")},
-                   app.settings.propertiesViewColumns, {120, 120}, {PackageChangeKind::Properties},
-                   parent) {}
+    : RowListPage(app, registry, QStringLiteral("Properties"), removal::Properties(),
+                  {QStringLiteral("Key"), QStringLiteral("Value")},
+                  app.settings.propertiesViewColumns, {120, 120}, {PackageChangeKind::Properties},
+                  parent) {}
 
-PackageProperty* PropertiesView::propertyAt(int row) const {
-    return row >= 0 && size_t(row) < rows_.size() ? rows_[size_t(row)] : nullptr;
-}
-
-void PropertiesView::refresh() {
-    rows_.clear();
-    std::vector<QStringList> texts;
-    if (const Package* package = document().package()) {
-        for (const auto& property : package->properties) {
-            rows_.push_back(property.get());
-            texts.push_back({ui::ToQString(intToText(property->key)),
-                             ui::ToQString(intToText(property->value))});
-        }
-    }
-    // Properties are only appended or removed: the selection keeps its row numbers.
-    const QList<int> selected = list()->selectedRows();
-    setRows(texts, {selected.begin(), selected.end()});
+std::vector<std::pair<PackageProperty*, QStringList>> PropertiesView::currentRows() const {
+    std::vector<std::pair<PackageProperty*, QStringList>> rows;
+    if (const Package* package = document().package())
+        for (const auto& property : package->properties)
+            rows.emplace_back(property.get(),
+                              QStringList{ui::ToQString(intToText(property->key)),
+                                          ui::ToQString(intToText(property->value))});
+    return rows;
 }
 
 void PropertiesView::add() {
@@ -63,21 +47,21 @@ void PropertiesView::add() {
     std::optional<PackageProperty> added = AskProperty(this, package->properties, nullptr);
     if (!added)
         return;
-    list()->table()->clearSelection();
-    const bool done = document().changePackage(
+    PackageProperty* made = nullptr;
+    document().changePackage(
         PackageChangeKind::Properties,
         [&](Package& p) {
-            return AddProperty(p.properties, std::make_unique<PackageProperty>(*added)) != nullptr;
+            made = AddProperty(p.properties, std::make_unique<PackageProperty>(*added));
+            return made != nullptr;
         },
         changeOrigin());
-    if (done)
-        list()->selectRow(int(rows_.size()) - 1);
+    if (made)
+        fill({made});
 }
 
-void PropertiesView::edit(int row) {
-    PackageProperty* property = propertyAt(row);
+void PropertiesView::editRow(PackageProperty* const& property) {
     Package* package = document().package();
-    if (!property || !package)
+    if (!package)
         return;
     std::optional<PackageProperty> edited = AskProperty(this, package->properties, property);
     if (!edited)
@@ -93,18 +77,13 @@ void PropertiesView::edit(int row) {
         changeOrigin());
 }
 
-void PropertiesView::remove(const QList<int>& rows) {
-    std::vector<const PackageProperty*> removed;
-    for (int row : rows)
-        if (const PackageProperty* property = propertyAt(row))
-            removed.push_back(property);
-    list()->table()->clearSelection();
+void PropertiesView::removeRows(const std::vector<PackageProperty*>& properties) {
     document().changePackage(
         PackageChangeKind::Properties,
-        [&](Package& package) {
+        [&](Package& p) {
             bool changed = false;
-            for (const PackageProperty* property : removed)
-                changed |= RemoveProperty(package.properties, property);
+            for (const PackageProperty* property : properties)
+                changed |= RemoveProperty(p.properties, property);
             return changed;
         },
         changeOrigin());
