@@ -13,8 +13,8 @@
 #include "ui/confirmation_dialog.h"
 #include "ui/language_pickers.h"
 #include "util/text_convert.h"
-#include "views/deployment/deployment_view.h"
 #include "views/dependencies/dependency_dialog.h"
+#include "views/deployment/deployment_view.h"
 #include "views/file_overview/file_overview_view.h"
 #include "views/general_info/general_info_view.h"
 #include "views/general_info/uid_edit.h"
@@ -52,8 +52,8 @@ protected:
         return *static_cast<View*>(window.view(int(index)));
     }
     // Opens a modal dialog of type D with start and hands it to act while it is up.
-    template <class D> void answer(const std::function<void()>& start,
-                                   const std::function<void(D&)>& act) {
+    template <class D>
+    void answer(const std::function<void()>& start, const std::function<void(D&)>& act) {
         WhenModal<D> modal(act);
         start();
         EXPECT_TRUE(modal.seen());
@@ -95,21 +95,23 @@ TEST_F(ViewsSessionTest, EveryViewEditsSavesBuildsAndReopensWithItsValues) {
 
     // Dependencies and Properties: one of each through their dialogs.
     auto& dependencies = show<ListViewPage>(ViewIndex::Dependencies);
-    answer<DependencyDialog>([&] { dependencies.list()->add(); }, [](DependencyDialog& d) {
-        d.typeBox()->setCurrentIndex(1); // a package
-        d.nameBox()->setText("Engine Lib");
-        d.uidBox()->setText("0x20001234");
-        d.fixedBox(0)->setText("2");
-        d.fixedBox(1)->setText("1");
-        d.fixedBox(2)->setText("0");
-        EXPECT_TRUE(d.submit());
-    });
+    answer<DependencyDialog>([&] { dependencies.list()->add(); },
+                             [](DependencyDialog& d) {
+                                 d.typeBox()->setCurrentIndex(1); // a package
+                                 d.nameBox()->setText("Engine Lib");
+                                 d.uidBox()->setText("0x20001234");
+                                 d.fixedBox(0)->setText("2");
+                                 d.fixedBox(1)->setText("1");
+                                 d.fixedBox(2)->setText("0");
+                                 EXPECT_TRUE(d.submit());
+                             });
     auto& properties = show<ListViewPage>(ViewIndex::Properties);
-    answer<PropertyDialog>([&] { properties.list()->add(); }, [](PropertyDialog& d) {
-        d.keyBox()->setText("7");
-        d.valueBox()->setText("-3");
-        EXPECT_TRUE(d.submit());
-    });
+    answer<PropertyDialog>([&] { properties.list()->add(); },
+                           [](PropertyDialog& d) {
+                               d.keyBox()->setText("7");
+                               d.valueBox()->setText("-3");
+                               EXPECT_TRUE(d.submit());
+                           });
 
     // Localization: French added, then the name translated in place.
     auto& localization = show<LocalizationView>(ViewIndex::Localization);
@@ -134,10 +136,11 @@ TEST_F(ViewsSessionTest, EveryViewEditsSavesBuildsAndReopensWithItsValues) {
     Retype(general.versionBox(0), "2");
     Retype(general.versionBox(1), "5");
     Retype(general.versionBox(2), "7");
-    answer<EditUidDialog>([&] { general.editUid(); }, [](EditUidDialog& d) {
-        d.uidBox()->setText("0xA0001234");
-        EXPECT_TRUE(d.submit());
-    });
+    answer<EditUidDialog>([&] { general.editUid(); },
+                          [](EditUidDialog& d) {
+                              d.uidBox()->setText("0xA0001234");
+                              EXPECT_TRUE(d.submit());
+                          });
     EXPECT_EQ(general.uidLabel()->text(), "0xa0001234");
 
     // Deployment: the output name, no compression, the build number raised by builds.
