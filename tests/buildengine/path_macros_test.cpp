@@ -34,8 +34,17 @@ struct Case {
     std::u16string_view in, out;
 };
 
+constexpr std::u16string_view kBase = u"E:\\Work\\App\\";
+
+// in expanded from kBase for kSdks[1], in either style (the Posix form of both).
+WideText Expand(std::u16string_view in, PathStyle style, BuildPlatform platform,
+                BuildTarget target) {
+    if (style == PathStyle::Windows)
+        return ExpandSourcePath(in, kBase, kSdks[1], platform, target);
+    return ExpandSourcePath(in, onPosix(kBase), posixSdks()[1], platform, target, style);
+}
+
 TEST(PathMacros, ExpandSourcePath) {
-    const std::u16string_view base = u"E:\\Work\\App\\";
     for (const Case& c : {
              Case{u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe",
                   u"E:\\S\\epoc32\\release\\armv5\\udeb\\a.exe"},
@@ -51,10 +60,8 @@ TEST(PathMacros, ExpandSourcePath) {
              Case{u"bin\\$(PLATFORM)\\a.exe", u"E:\\Work\\App\\bin\\armv5\\a.exe"},
              Case{u"$(EPOCROOT)\\$(PLATFORM)\\$(PLATFORM)", u"E:\\S\\armv5\\armv5"},
          }) {
-        EXPECT_EQ(ExpandSourcePath(c.in, base, kSdks[1], BuildPlatform::Armv5, BuildTarget::Udeb),
-                  c.out);
-        EXPECT_EQ(ExpandSourcePath(c.in, onPosix(base), posixSdks()[1], BuildPlatform::Armv5,
-                                   BuildTarget::Udeb, PathStyle::Posix),
+        EXPECT_EQ(Expand(c.in, PathStyle::Windows, BuildPlatform::Armv5, BuildTarget::Udeb), c.out);
+        EXPECT_EQ(Expand(c.in, PathStyle::Posix, BuildPlatform::Armv5, BuildTarget::Udeb),
                   onPosix(c.out));
     }
     SdkInfo upper;
@@ -70,7 +77,8 @@ TEST(PathMacros, ExpandSourcePath) {
                                BuildPlatform::Winscw, BuildTarget::Udeb, PathStyle::Posix),
               u"/sdk/epoc32/release/winscw/udeb/app.exe");
     const std::u16string tooLong(300, u'a'); // cannot be resolved: unchanged
-    EXPECT_EQ(ExpandSourcePath(tooLong, base, {}, BuildPlatform::Gcce, BuildTarget::Urel), tooLong);
+    EXPECT_EQ(ExpandSourcePath(tooLong, kBase, {}, BuildPlatform::Gcce, BuildTarget::Urel),
+              tooLong);
 }
 
 TEST(PathMacros, MacroizeSdkPath) {
@@ -104,7 +112,6 @@ TEST(PathMacros, MacroizeSdkPath) {
 }
 
 TEST(PathMacros, MakeStoredPathExpandsBackToTheChosenFile) {
-    const std::u16string_view base = u"E:\\Work\\App\\";
     for (const Case& c : {
              Case{u"E:\\Work\\App\\gfx\\a.mbm", u".\\gfx\\a.mbm"},
              Case{u"E:\\Work\\shared\\a.txt", u"..\\shared\\a.txt"},
@@ -113,16 +120,12 @@ TEST(PathMacros, MakeStoredPathExpandsBackToTheChosenFile) {
              Case{u"E:\\S2\\b.txt", u"..\\..\\S2\\b.txt"}, Case{u"D:\\a.mbm", u"D:\\a.mbm"},
              Case{u"e:\\a.mbm", u"e:\\a.mbm"}, // other drive; on Posix not absolute
          }) {
-        const WideText stored = MakeStoredPath(c.in, base, kSdks);
-        EXPECT_EQ(stored, c.out);
-        EXPECT_EQ(ExpandSourcePath(stored, base, kSdks[1], BuildPlatform::Gcce, BuildTarget::Urel),
-                  c.in);
-        const WideText posix =
-            MakeStoredPath(onPosix(c.in), onPosix(base), posixSdks(), PathStyle::Posix);
-        EXPECT_EQ(posix, c.out);
-        EXPECT_EQ(ExpandSourcePath(posix, onPosix(base), posixSdks()[1], BuildPlatform::Gcce,
-                                   BuildTarget::Urel, PathStyle::Posix),
-                  onPosix(c.in));
+        EXPECT_EQ(MakeStoredPath(c.in, kBase, kSdks), c.out);
+        EXPECT_EQ(MakeStoredPath(onPosix(c.in), onPosix(kBase), posixSdks(), PathStyle::Posix),
+                  c.out);
+        for (PathStyle style : {PathStyle::Windows, PathStyle::Posix})
+            EXPECT_EQ(Expand(c.out, style, BuildPlatform::Gcce, BuildTarget::Urel),
+                      style == PathStyle::Posix ? onPosix(c.in) : WideText(c.in));
     }
 }
 

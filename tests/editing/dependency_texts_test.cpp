@@ -9,7 +9,6 @@ namespace tb {
 namespace {
 
 constexpr int32_t any = kAnyVersion;
-constexpr std::nullopt_t refused = std::nullopt;
 
 Dependency Versioned(std::array<int32_t, 3> from, std::array<int32_t, 3> to, bool range) {
     Dependency d;
@@ -33,55 +32,6 @@ TEST(DependencyTextsTest, VersionColumnShowsNumbersAndWildcards) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(DependencyVersionText(c.dependency), c.text);
-}
-
-// A version box gives a component or nothing: it never turns into another value, least of all
-// the wildcard -1.
-TEST(DependencyTextsTest, VersionBoxesNeverWrap) {
-    const struct {
-        const char16_t* text;
-        std::optional<int32_t> value;
-    } cases[] = {
-        {u"", any},
-        {u"*", any},
-        {u"0", 0},
-        {u"12", 12},
-        {u"0x10", 16},
-        {u"2147483647", 2147483647},
-        {u"2147483648", refused},
-        {u"4294967295", refused},
-        {u"0xFFFFFFFF", refused},
-        {u"1a", refused},
-        {u"-1", refused},
-        {u" 1", refused},
-        {u"**", refused},
-        {u"0x", refused},
-        {u"1.0", refused},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseDependencyVersion(c.text), c.value) << std::u16string(c.text).size();
-}
-
-TEST(DependencyTextsTest, UidBoxTakesHexadecimalOrDecimalOf32Bits) {
-    const struct {
-        const char16_t* text;
-        std::optional<uint32_t> value;
-    } cases[] = {
-        {u"0x101F7961", 0x101F7961u},
-        {u"0X101f7961", 0x101F7961u},
-        {u"270498145", 270498145u},
-        {u"0", 0u},
-        {u"4294967295", 0xFFFFFFFFu},
-        {u"0xFFFFFFFF", 0xFFFFFFFFu},
-        {u"", refused},
-        {u"0x", refused},
-        {u"4294967296", refused},
-        {u"0x100000000", refused},
-        {u"12ab", refused},
-        {u"0x12G", refused},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseDependencyUid(c.text), c.value);
 }
 
 DependencyForm PackageForm() {

@@ -67,48 +67,25 @@ TEST_F(DialogTextFilesTest, LinesEndWithLineFeedsInTheBoxAndCarriageReturnLineFe
     }
 }
 
-// Three files; what stands in each place before, the answer to the replace question, and what
-// is left afterwards ("" for no file, "dir" for a folder).
+// Three files a, b, c: what stands in each place before ("" none, "dir" a folder), the answer
+// to the replace question, the result, the files the question was asked for, what is left.
 TEST_F(DialogTextFilesTest, CreationWritesAllOrPutsEverythingBack) {
+    using R = TextFilesResult;
+    using Files = std::vector<std::string>;
+    const std::string& H = kHello;
     const struct {
         const char* what;
-        std::vector<std::string> before;
+        Files before;
         bool replace;
-        TextFilesResult result;
-        std::vector<std::string> asked; // names the question was asked for
-        std::vector<std::string> after;
+        R result;
+        Files asked, after;
     } cases[] = {
-        {"all new", {"", "", ""}, true, TextFilesResult::Written, {}, {kHello, kHello, kHello}},
-        {"third fails: the two created go again",
-         {"", "", "dir"},
-         true,
-         TextFilesResult::Failed,
-         {},
-         {"", "", "dir"}},
-        {"first fails: nothing written",
-         {"dir", "", ""},
-         true,
-         TextFilesResult::Failed,
-         {},
-         {"dir", "", ""}},
-        {"a replaced file gets its bytes back",
-         {"old", "", "dir"},
-         true,
-         TextFilesResult::Failed,
-         {"a.txt"},
-         {"old", "", "dir"}},
-        {"replaced on success",
-         {"", "old", "old2"},
-         true,
-         TextFilesResult::Written,
-         {"b.txt", "c.txt"},
-         {kHello, kHello, kHello}},
-        {"No writes nothing",
-         {"", "old", ""},
-         false,
-         TextFilesResult::Declined,
-         {"b.txt"},
-         {"", "old", ""}},
+        {"all new", {"", "", ""}, true, R::Written, {}, {H, H, H}},
+        {"third fails: the two created go", {"", "", "dir"}, true, R::Failed, {}, {"", "", "dir"}},
+        {"first fails", {"dir", "", ""}, true, R::Failed, {}, {"dir", "", ""}},
+        {"restored", {"old", "", "dir"}, true, R::Failed, {"a.txt"}, {"old", "", "dir"}},
+        {"replaced", {"", "old", "old2"}, true, R::Written, {"b.txt", "c.txt"}, {H, H, H}},
+        {"No writes nothing", {"", "old", ""}, false, R::Declined, {"b.txt"}, {"", "old", ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

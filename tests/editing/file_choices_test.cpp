@@ -10,24 +10,12 @@ namespace tb {
 namespace {
 
 TEST(FileChecksTest, TargetNamesAndMimeTypes) {
-    const struct {
-        const char16_t* name;
-        std::optional<std::u16string_view> message;
-    } names[] = {
-        {u"readme.txt", std::nullopt}, {u"CONFIG", std::nullopt},
-        {u"", kEnterTargetName},       {u"read:me", kInvalidTargetName},
-        {u"CON", kInvalidTargetName},  {u"con", kInvalidTargetName},
-        {u"a\\b", kInvalidTargetName}, {u"..", kInvalidTargetName},
-        {u"a*b", kInvalidTargetName},
-    };
-    for (const auto& c : names)
-        EXPECT_EQ(CheckTargetName(c.name), c.message) << wideToUtf8(c.name);
-
-    for (const char16_t* refused : {u"a/b", u"text/", u"/html", u"", u"text", u"te\"xt/plain"})
-        EXPECT_EQ(CheckMimeType(refused), kInvalidMimeType) << wideToUtf8(refused);
-    for (const char16_t* accepted : {u"text/plain", u"a/bc", u"image/svg+xml"})
-        EXPECT_EQ(CheckMimeType(accepted), std::nullopt) << wideToUtf8(accepted);
-
+    // The rules are those of util/names; here, which message each refusal gives.
+    EXPECT_EQ(CheckTargetName(u"readme.txt"), std::nullopt);
+    EXPECT_EQ(CheckTargetName(u""), kEnterTargetName);
+    EXPECT_EQ(CheckTargetName(u"con"), kInvalidTargetName);
+    EXPECT_EQ(CheckMimeType(u"text"), kInvalidMimeType);
+    EXPECT_EQ(CheckMimeType(u"image/svg+xml"), std::nullopt);
     EXPECT_EQ(FirstMissingSource({u"a", u"b"}), std::nullopt);
     EXPECT_EQ(FirstMissingSource({u"a", u"", u""}), 1u);
 }
@@ -58,12 +46,10 @@ TEST(FileChoicesTest, ApplyingChoicesTellsWhetherAnythingChanged) {
 TEST(FileChoicesTest, TargetSplitsAtTheLastBackslash) {
     const struct {
         const char16_t *target, *folder, *name;
-    } cases[] = {
-        {u"\\sys\\bin\\app.exe", u"\\sys\\bin\\", u"app.exe"},
-        {u"app.exe", u"", u"app.exe"},
-        {u"\\private\\a\\", u"\\private\\a\\", u""},
-        {u"", u"", u""},
-    };
+    } cases[] = {{u"\\sys\\bin\\app.exe", u"\\sys\\bin\\", u"app.exe"},
+                 {u"app.exe", u"", u"app.exe"},
+                 {u"\\private\\a\\", u"\\private\\a\\", u""},
+                 {u"", u"", u""}};
     for (const auto& c : cases) {
         TargetParts parts = SplitTarget(c.target);
         EXPECT_EQ(parts.folder, c.folder);

@@ -39,27 +39,14 @@ TEST_F(FolderDisplayTreeTest, SimpleModeShowsTheSixFoldersInTheirOrder) {
     const auto roots = BuildFolderTree(FolderDisplayMode::Simple, kUid, tree);
     EXPECT_EQ(FolderText(roots), "[Binaries],[ECOM Plugins],[Private]{alpha{inner},Zeta},"
                                  "[Registration],[Resources],[Help]");
-    const char16_t* paths[] = {u"\\sys\\bin",          u"\\resource\\plugins",
-                               u"\\private\\a0001234", u"\\private\\10003a3f\\import\\apps",
-                               u"\\resource\\apps",    u"\\resource\\help"};
-    const uint32_t bits[] = {1, 16, 2, 4, 8, 32};
-    for (size_t i = 0; i < roots.size(); ++i) {
-        EXPECT_EQ(roots[i].devicePath, paths[i]);
-        EXPECT_EQ(roots[i].categoryBit(), bits[i]);
-        EXPECT_EQ(roots[i].folder, kSimpleModeOrder[i]);
-    }
     const FolderNode& inner = roots[2].children[0].children[0];
     EXPECT_EQ(inner.devicePath, u"\\private\\a0001234\\alpha\\inner");
     EXPECT_EQ(inner.userFolder, tree.folderOf(u"\\private\\a0001234\\alpha\\inner\\x", kUid));
-    EXPECT_EQ(inner.categoryBit(), 2u);
 }
 
 TEST_F(FolderDisplayTreeTest, FullModeShowsTheDeviceDirectories) {
     EXPECT_EQ(FolderText(BuildFolderTree(FolderDisplayMode::Full, kUid, tree)),
               "private{10003a3f{import{apps}},a0001234{alpha{inner},Zeta}},"
-              "resource{apps,help,plugins},sys{bin}");
-    EXPECT_EQ(FolderText(BuildFolderTree(FolderDisplayMode::Full, 0xF, tree)),
-              "private{10003a3f{import{apps}},f{alpha{inner},Zeta}},"
               "resource{apps,help,plugins},sys{bin}");
     // A package whose UID is the registration folder's shares its directory.
     UserFolderTree own;
@@ -89,6 +76,7 @@ TEST_F(FolderDisplayTreeTest, NodeKindsAndWhatMayBeChosen) {
         {u"\\sys\\bin", 1, true, false, true, false, true, true},
         {u"\\private\\10003a3f\\import\\apps", 4, true, false, true, true, false, true},
         {u"\\resource\\plugins", 16, true, false, true, true, false, true},
+        {u"\\resource\\apps", 8, true, false, true, true, false, true},
         {u"\\resource\\help", 32, true, false, true, false, false, true},
         {u"\\private\\a0001234", 2, true, true, true, true, false, true},
         {u"\\private\\a0001234\\alpha\\inner", 2, false, true, true, true, false, true},
@@ -119,6 +107,7 @@ TEST_F(FolderDisplayTreeTest, TargetsFindTheirFolderInBothModes) {
         {u"\\resource\\plugins\\p.rsc", u"[ECOM Plugins]", u"\\resource\\plugins"},
         {u"\\private\\10003a3f\\import\\apps\\a_reg.rsc", u"[Registration]",
          u"\\private\\10003a3f\\import\\apps"},
+        {u"\\resource\\help\\a.hlp", u"[Help]", u"\\resource\\help"},
         {u"\\private\\a0001234\\x.txt", u"[Private]", u"\\private\\a0001234"},
         {u"\\private\\A0001234\\ALPHA\\inner\\x.txt", u"inner",
          u"\\private\\a0001234\\alpha\\inner"},
@@ -138,6 +127,7 @@ TEST_F(FolderDisplayTreeTest, TargetsFindTheirFolderInBothModes) {
         EXPECT_EQ(inSimple->name, c.simpleName);
         EXPECT_EQ(inSimple->devicePath, c.path);
         EXPECT_EQ(inFull->devicePath, c.path);
+        EXPECT_EQ(inSimple->folder, inFull->folder);
         EXPECT_EQ(FindSameFolder(full, *inSimple), inFull);
         EXPECT_EQ(FindSameFolder(simple, *inFull), inSimple);
     }

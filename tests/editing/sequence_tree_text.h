@@ -6,7 +6,6 @@
 #include "util/text_convert.h"
 
 #include <string>
-#include <vector>
 
 namespace tb::test {
 
@@ -22,15 +21,6 @@ inline std::string SequenceTreeText(const ItemSequence& sequence, size_t languag
         out += indent + wideToUtf8(SequenceLabel(*item, language)) + "\n";
     }
     return out;
-}
-
-// Every node item of the sequence in tree order, the root (null) first.
-inline std::vector<InstallItem*> SequenceNodes(const ItemSequence& sequence) {
-    std::vector<InstallItem*> nodes{nullptr};
-    for (InstallItem* item = sequence.first; item; item = NextInPreOrder(item, nullptr))
-        if (HasNode(*item))
-            nodes.push_back(item);
-    return nodes;
 }
 
 } // namespace tb::test

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "model/package.h"
+#include "model/package_reader.h"
 #include "util/text_convert.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -99,6 +102,13 @@ inline std::string Describe(const Package& p) {
            n(p.output.autoIncrementVersion) + " " + Text(p.output.outputFolder) + " " +
            Text(p.output.outputName) + "\n";
     return out + DescribeItems(p);
+}
+
+// A package of tests/data/pkg; an empty one, and a failure, when it does not load.
+inline std::unique_ptr<Package> LoadSample(const std::string& name) {
+    std::unique_ptr<Package> package;
+    EXPECT_EQ(LoadPackage(std::string(TB_TEST_DATA_DIR "/pkg/") + name, package), 0) << name;
+    return package ? std::move(package) : CreatePackage({});
 }
 
 } // namespace tb::test

@@ -148,12 +148,6 @@ TEST(PackageForms, HeaderSignatureAndEarlyLines) {
         CheckRoundTrip(form);
 }
 
-std::unique_ptr<Package> LoadSample(const char* name) {
-    std::unique_ptr<Package> package;
-    EXPECT_EQ(LoadPackage(std::string(TB_TEST_DATA_DIR "/pkg/") + name, package), 0) << name;
-    return package ? std::move(package) : CreatePackage({});
-}
-
 // Samples of whole projects in these forms: what each keeps, and a stable text.
 TEST(PackageForms, ProjectSamples) {
     const struct {
@@ -187,7 +181,7 @@ TEST(PackageForms, ProjectSamples) {
     };
     for (const auto& sample : samples) {
         SCOPED_TRACE(sample.file);
-        const std::unique_ptr<Package> package = LoadSample(sample.file);
+        const std::unique_ptr<Package> package = test::LoadSample(sample.file);
         EXPECT_TRUE(InOrder(Lines(test::Describe(*package)), sample.model));
         CheckRoundTrip({sample.file, PackageText(*package), sample.model, {}});
     }

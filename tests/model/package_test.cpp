@@ -9,14 +9,6 @@ namespace {
 
 constexpr uint32_t EN = 1, FR = 2, GE = 3, IT = 5;
 
-TEST(PackageTest, NewPackageHasATextPerLanguage) {
-    auto p = CreatePackage({EN, FR});
-    EXPECT_EQ(p->languages, (std::vector<uint32_t>{EN, FR}));
-    EXPECT_EQ(p->names, (LocalizedText{u"", u""}));
-    EXPECT_EQ(p->vendors, p->names);
-    EXPECT_EQ(CreateDependency(2)->names.size(), 2u);
-}
-
 // A package in EN, FR with a per-language text everywhere one can live, tagged "<where>-<lang>":
 // names, vendors, a dependency, a language package, three nested option lists and, in the
 // deepest option, a language file and a language dialog.

@@ -5,7 +5,6 @@
 #include "shell/main_window.h"
 #include "shell/status_bar.h"
 #include "shell/view_bar.h"
-#include "shell/welcome_page.h"
 #include "support/gui_doubles.h"
 #include "support/modal_dialogs.h"
 #include "support/qt_printers.h"
@@ -28,7 +27,6 @@
 #include <QThread>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -191,7 +189,6 @@ TEST_F(MainWindowTest, OnlyTwentySdksHaveMenuEntries) {
 TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
     start(1);
     std::string path = packageFile();
-    std::string original = ReadBytes(path);
     openThroughDialog(path);
 
     boxes.answers = {MessageAnswer::Cancel};
@@ -204,7 +201,6 @@ TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
     boxes.answers = {MessageAnswer::No};
     commands.execute(cmd::kClose);
     EXPECT_FALSE(app->document.isOpen());
-    EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
     EXPECT_FALSE(enabled(cmd::kSave) || commands.action(cmd::kFirstView)->isChecked());
     EXPECT_EQ(window->statusPane()->languageText(), "");
@@ -320,29 +316,6 @@ TEST_F(MainWindowTest, RecentMenuEntriesOpenTheFileTheyNameAndFollowTheList) {
     }
 }
 
-TEST_F(MainWindowTest, WelcomePageEntriesOpenTheFileTheyNameAndTheMenuFollows) {
-    recentPackages();
-    boxes.defaultAnswer = MessageAnswer::No;
-    start(1);
-    window->setMode(MainWindowMode::Welcome);
-    auto* page = qobject_cast<WelcomePage*>(window->welcomePage());
-    ASSERT_NE(page, nullptr);
-    QTreeWidget* list = page->recentList();
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    const QString named = list->topLevelItem(1)->text(0);
-    emit list->itemClicked(list->topLevelItem(1), 0);
-    ASSERT_TRUE(WaitFor([&] { return window->mode() == MainWindowMode::Editing; }));
-    EXPECT_EQ(window->windowTitle(), titleFor(named));
-    EXPECT_EQ(recentMenuTexts(), recentListTexts());
-    EXPECT_EQ(recentMenuTexts().value(0), "1 " + named);
-
-    QList<QAction*> actions = submenu("Recent Files")->actions();
-    ASSERT_EQ(actions.size(), 3);
-    const QString next = actions[1]->text().section(' ', 1);
-    actions[1]->trigger();
-    EXPECT_EQ(window->windowTitle(), titleFor(next));
-}
-
 TEST_F(MainWindowTest, ADeletedRecentFileOffersToRemoveIt) {
     settings.recentFiles = {{u"/nowhere/Gone.pkg", u"Application", 1}};
     start(1);
@@ -420,26 +393,6 @@ TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
     EXPECT_EQ(
         std::tuple(s.windowMaximized, s.toolBarVisible, s.statusBarVisible, s.outputPaneVisible),
         std::tuple(false, false, true, false));
-}
-
-TEST_F(MainWindowTest, AMaximisedWindowStoresTheNormalPlacementItHadBefore) {
-    start(1);
-    window->show();
-    window->move(100, 120);
-    window->resize(800, 600);
-    QCoreApplication::processEvents();
-    window->showMaximized();
-    ASSERT_TRUE(WaitFor([&] { return window->isMaximized(); }));
-    window->storePlacement();
-    const AppSettings& s = settings;
-    EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.windowMaximized),
-              std::tuple(100, 120, 800, 600, true));
-
-    window->showNormal();
-    ASSERT_TRUE(WaitFor([&] { return !window->isMaximized(); }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(std::tuple(window->pos(), window->size()),
-              std::tuple(QPoint(100, 120), QSize(800, 600)));
 }
 
 TEST_F(MainWindowTest, DisabledViewBarLabelsAndToolBarButtonsLookDisabled) {

@@ -77,17 +77,15 @@ TEST_F(StartupTest, OpensOnlyTheFirstArgumentAndSavesSettingsAtExit) {
     EXPECT_EQ(saved.recentFiles[0].path, ui::ToWide(QString::fromStdString(first)));
 }
 
-TEST_F(StartupTest, StartupActionChoosesWelcomePageOrEmptyWindowAndMaximisedIsKept) {
+TEST_F(StartupTest, StartupActionChoosesWelcomePageOrEmptyWindow) {
     EXPECT_EQ(run({}, 1), 0); // first start: StartupAction 1
     EXPECT_EQ(std::get<0>(seen), MainWindowMode::Welcome);
 
     AppSettings settings(paths);
     settings.startupAction = 0;
-    settings.windowMaximized = true;
     ASSERT_TRUE(settings.save());
     EXPECT_EQ(run({}, 1), 0);
-    EXPECT_EQ(seen, std::tuple(MainWindowMode::Empty, "Orchardly Tinderbridge 1.0", true));
-    EXPECT_TRUE(AppSettings(paths).windowMaximized);
+    EXPECT_EQ(seen, std::tuple(MainWindowMode::Empty, "Orchardly Tinderbridge 1.0", false));
 }
 
 TEST_F(StartupTest, PlacementComesBackUnchangedRunAfterRunMaximisedOrNot) {

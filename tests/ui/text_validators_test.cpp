@@ -23,6 +23,8 @@ void Type(QLineEdit& box, const QString& text) {
     }
 }
 
+// The texts themselves are read by parseUid and parseUnsigned (NumbersTest); here the field's
+// limit and the form.
 TEST(TextValidatorsTest, NumbersAreWholeFitTheirFieldAndNeverWrap) {
     struct Case {
         const char* text;
@@ -32,17 +34,11 @@ TEST(TextValidatorsTest, NumbersAreWholeFitTheirFieldAndNeverWrap) {
     };
     using enum NumberForm;
     const Case cases[] = {
-        {"0", kU32, DecimalOrHex, 0},
         {"007", kU32, DecimalOrHex, 7},
         {"4294967295", kU32, DecimalOrHex, kU32},
         {"4294967296", kU32, DecimalOrHex, std::nullopt},
         {"0xFFFFFFFF", kU32, DecimalOrHex, kU32},
-        {"0x100000000", kU32, DecimalOrHex, std::nullopt},
-        {"0x", kU32, DecimalOrHex, std::nullopt},
         {"", kU32, DecimalOrHex, std::nullopt},
-        {"1a", kU32, DecimalOrHex, std::nullopt},
-        {"-1", kU32, DecimalOrHex, std::nullopt},
-        {"+1", kU32, DecimalOrHex, std::nullopt}, // signs and spaces too
         {"2147483647", kInt32FieldMax, DecimalOrHex, kInt32FieldMax},
         {"2147483648", kInt32FieldMax, DecimalOrHex, std::nullopt},
         {"0x7FFFFFFF", kInt32FieldMax, DecimalOrHex, kInt32FieldMax},

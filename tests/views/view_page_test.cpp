@@ -1,15 +1,5 @@
-#include "document/app_settings.h"
-#include "document/application.h"
-#include "support/temp_dir.h"
-#include "ui/command_registry.h"
-#include "ui/gui_build_events.h"
-#include "util/error_code.h"
+#include "views/view_fixture.h"
 #include "views/view_page.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace tb {
 namespace {
@@ -28,19 +18,14 @@ protected:
     void deactivated() override { hooks.push_back("deactivated"); }
 };
 
-class ViewPageTest : public ::testing::Test {
+class ViewPageTest : public test::AppTest {
 protected:
-    std::string open(const char* name = "multilingual_app.pkg") {
-        std::string path = dir.copy(std::string(TB_TEST_DATA_DIR "/pkg/") + name, name);
-        EXPECT_EQ(app.document.open(path, false), err::kOk);
-        return path;
+    void open(const char* name = "multilingual_app.pkg") {
+        EXPECT_EQ(
+            document.open(dir.copy(std::string(TB_TEST_DATA_DIR "/pkg/") + name, name), false),
+            err::kOk);
     }
 
-    test::TempDir dir;
-    AppSettings settings{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
-    ui::GuiBuildEvents events;
-    Application app{settings, events, SdkList{}};
-    ui::CommandRegistry registry;
     RecordingPage a{app, registry, "A"}, b{app, registry, "B"};
 };
 

@@ -31,6 +31,14 @@ TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
     EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8003"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("argv")));
     EXPECT_TRUE(temporaryFolderEmpty());
+
+    // The next build starts with an empty log.
+    package->output.outputName = u"App.sis";
+    recorder.clear();
+    build();
+    EXPECT_EQ(log().rfind(kStartLine, 0), 0u);
+    EXPECT_EQ(log().find("Starting Build", 1), std::string::npos);
+    EXPECT_EQ(LastOf(recorder.all), "8002");
 }
 
 TEST_F(BuildRunTest, MissingHelperNamesTheFileLookedFor) {
@@ -43,12 +51,13 @@ TEST_F(BuildRunTest, MissingHelperNamesTheFileLookedFor) {
 }
 
 TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
+    ScopedEnv open("FAKE_MAKESIS_NO_FINAL_NEWLINE", "1"); // the last line is still handled
     const InstallItem* second = addFile(u".\\data\\b.txt");
     build();
     EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8002"}));
     EXPECT_EQ(lastLines(3),
               "|Package was successfully built to '" + outputFile() + "'|" + kNotSigned + "|");
-    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "..."), std::string::npos);
+    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "...\r\n"), std::string::npos);
     ASSERT_EQ(recorder.items.size(), 2u);
     EXPECT_EQ(recorder.items[1], second);
     const std::string sis = ReadBytes(outputFile());
@@ -71,18 +80,6 @@ TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
     EXPECT_EQ(args[5], "pass word");
     const std::string sis = ReadBytes(outputFile());
     EXPECT_EQ(sis.substr(sis.size() - 6), "SIGNED");
-}
-
-TEST_F(BuildRunTest, EmptyPassphraseEndsTheArgumentsAfterTheKeyAndPathsAreResolved) {
-    ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
-    const std::string cert = dir.write("dev.cer", "cert"), key = dir.write("keys/dev.key", "key");
-    // A key stored relative to the package folder reaches the tool as a full path.
-    package->signing = {true, u"", fromHostPath(cert), u"keys\\dev.key"};
-    build();
-    const std::vector<std::string> args = readLines(dir.file("argv"));
-    ASSERT_EQ(args.size(), 6u);
-    EXPECT_EQ(std::tie(args[0], args[1], args[3], args[4], args[5]),
-              std::tuple("-s", outputFile(), cert, key, "--"));
 }
 
 // Files written on Windows end the folder with a backslash, and the package's own folder is
@@ -110,14 +107,6 @@ TEST_F(BuildRunTest, OutputFolderWithOrWithoutFinalSeparatorGivesOnePath) {
     }
 }
 
-TEST_F(BuildRunTest, LastLineWithoutLineEndIsHandled) {
-    ScopedEnv open("FAKE_MAKESIS_NO_FINAL_NEWLINE", "1");
-    addFile(u".\\data\\b.txt");
-    build();
-    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "...\r\n"), std::string::npos);
-    EXPECT_EQ(LastOf(recorder.all), "8002");
-}
-
 TEST_F(BuildRunTest, ToolFailuresFailTheBuild) {
     addFile(u".\\data\\missing.txt");
     build();
@@ -137,14 +126,21 @@ TEST_F(BuildRunTest, ToolFailuresFailTheBuild) {
 }
 
 TEST_F(BuildRunTest, SigningFailuresLeaveNoOutput) {
-    package->signing = {true, u"", fromHostPath(dir.write("c", "c")),
-                        fromHostPath(dir.write("k", "ENCRYPTED:secret"))};
+    ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
+    const std::string cert = dir.write("dev.cer", "c");
+    const std::string key = dir.write("keys/dev.key", "ENCRYPTED:secret");
+    // A key stored relative to the package folder reaches the tool as a full path.
+    package->signing = {true, u"", fromHostPath(cert), u"keys\\dev.key"};
     build(); // a key without its passphrase is explained
     EXPECT_EQ(lastLines(3), "Error, the private key requires a passphrase||Build failed|");
     EXPECT_FALSE(std::filesystem::exists(outputFile()));
+    const std::vector<std::string> args = readLines(dir.file("argv"));
+    ASSERT_EQ(args.size(), 6u); // an empty passphrase ends the arguments after the key
+    EXPECT_EQ(std::tie(args[0], args[1], args[3], args[4], args[5]),
+              std::tuple("-s", outputFile(), cert, key, "--"));
 
     ScopedEnv silent("FAKE_SIGNSIS_NO_FILE", "1"); // signing that writes nothing
-    dir.write("k", "k");
+    dir.write("keys/dev.key", "k");
     recorder.clear();
     build();
     EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8003"}));
@@ -157,17 +153,6 @@ TEST_F(BuildRunTest, HelperKilledBySignalIsAFailure) {
     EXPECT_EQ(lastLines(2), "|Build failed|");
     EXPECT_EQ(LastOf(recorder.all), "8003");
     EXPECT_EQ(recorder.terminals, 1);
-}
-
-TEST_F(BuildRunTest, SecondBuildStartsWithAnEmptyLog) {
-    package->output.outputName.clear();
-    build();
-    package->output.outputName = u"App.sis";
-    recorder.clear();
-    build();
-    EXPECT_EQ(log().rfind(kStartLine, 0), 0u);
-    EXPECT_EQ(log().find("Starting Build", 1), std::string::npos);
-    EXPECT_EQ(LastOf(recorder.all), "8002");
 }
 
 TEST_F(BuildRunTest, UnwritableTemporaryFolderFailsWithTheReason) {

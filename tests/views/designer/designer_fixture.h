@@ -1,26 +1,11 @@
 #pragma once
 
-#include "document/app_settings.h"
-#include "document/application.h"
 #include "editing/sequence_tree_text.h"
 #include "model/package_reader.h"
 #include "model/package_writer.h"
-#include "support/gui_doubles.h"
-#include "support/modal_dialogs.h"
-#include "support/qt_printers.h"
-#include "support/recording_message_boxes.h"
-#include "support/temp_dir.h"
-#include "ui/gui_build_events.h"
-#include "util/error_code.h"
 #include "views/designer/designer_view.h"
 #include "views/designer/sequence_tree.h"
-
-#include <QAction>
-#include <QMenu>
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "views/view_fixture.h"
 
 namespace tb::test {
 
@@ -71,46 +56,14 @@ inline std::string ShownTree(const QTreeWidgetItem* node, const std::string& ind
     return text;
 }
 
-// Entries of a menu: "+Text" enabled, "-Text" disabled, "|" a separator, "Text[...]" a
-// submenu's.
-inline std::string Entries(const QMenu& menu) {
-    std::string text;
-    for (const QAction* action : menu.actions()) {
-        if (action->isSeparator()) {
-            text += "| ";
-            continue;
-        }
-        text += (action->isEnabled() ? "+" : "-") + action->text().toStdString();
-        if (action->menu())
-            text += "[" + Entries(*action->menu()) + "]";
-        text += " ";
-    }
-    return text;
-}
-
-// Answers the file choosers: several files at once from many, one file from answer.
-struct ChosenFiles : AnsweringFileDialogs {
-    QStringList openFiles(QWidget* owner, const QString& title, const QString& filter,
-                          const QString& folder) override {
-        if (many.isEmpty())
-            return AnsweringFileDialogs::openFiles(owner, title, filter, folder);
-        asked = {title, filter, folder};
-        return many;
-    }
-    QStringList many;
-};
-
 // The Designer, shown and active, on a package in a folder of its own.
-class DesignerTest : public ::testing::Test {
+class DesignerTest : public AppTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(app.document.open(dir.write("Demo.pkg", kDesignerPackage), false), err::kOk);
+        ASSERT_EQ(document.open(dir.write("Demo.pkg", kDesignerPackage), false), err::kOk);
         view.show();
         view.activate();
     }
-
-    PackageDocument& document() { return app.document; }
-    Package& package() { return *app.document.package(); }
 
     std::string shown() const { return ShownTree(tree.rootNode()); }
     std::string model() const {
@@ -143,16 +96,8 @@ protected:
         return Entries(shown);
     }
 
-    TempDir dir;
-    AppSettings settings{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
-    ui::GuiBuildEvents buildEvents;
-    RecordingMessageBoxes boxes;
-    ChosenFiles files;
-    ui::CommandRegistry commands;
-    Application app{settings, buildEvents, SdkList{}};
-    DesignerView view{app, commands};
+    DesignerView view{app, registry};
     SequenceTree& tree = *view.tree();
-    ModalWatchdog watchdog;
 };
 
 } // namespace tb::test

@@ -6,8 +6,6 @@
 #include "views/dialogs/condition_dialog.h"
 #include "views/dialogs/install_file_dialog.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidgetItemIterator>
 
 #include <random>
@@ -80,7 +78,7 @@ TEST_F(DesignerTest, RandomEditsKeepTreePackageAndFileInStep) {
         } else if (roll < 18) {
             const int command = pick(2) ? ui::cmd::kMoveUp : ui::cmd::kMoveDown;
             history += command == ui::cmd::kMoveUp ? "up" : "down";
-            commands.execute(command);
+            registry.execute(command);
         } else {
             history += "remove";
             view.removeSelected();

@@ -2,8 +2,6 @@
 
 #include "views/designer/remove_dialog_choice.h"
 
-#include <QPushButton>
-
 #include <filesystem>
 
 namespace tb::test {
@@ -15,7 +13,7 @@ TEST_F(DesignerTest, ShowsEveryKindOfNodeInTheCurrentLanguage) {
     EXPECT_EQ(shown(), kDesignerTree);
     EXPECT_EQ(selected(), "Install Start");
     EXPECT_FALSE(view.editButton()->isEnabled() || view.removeButton()->isEnabled());
-    document().setCurrentLanguage(1);
+    document.setCurrentLanguage(1);
     EXPECT_NE(shown().find("Option [\"Aide\"]"), std::string::npos);
     EXPECT_EQ(shown(), model());
 }
@@ -26,7 +24,6 @@ TEST_F(DesignerTest, NewItemsGoAtTheEndInsideAnOptionOrAfterTheSelectedAction) {
         view.runAddAction(AddAction::Dialog, AddMenuPlace::Button, true);
     };
     addDialogFrom("Root.txt");
-    EXPECT_EQ(selected(), "ShowDialog [Root]");
     EXPECT_EQ(tree.rootNode()->child(tree.rootNode()->childCount() - 1)->text(0),
               "ShowDialog [Root]");
     EXPECT_EQ(files.asked, (QStringList{"", "Text Files (*.txt)", dir.path().c_str()}));
@@ -44,20 +41,15 @@ TEST_F(DesignerTest, NewItemsGoAtTheEndInsideAnOptionOrAfterTheSelectedAction) {
       ShowDialog [Extra]
 )";
     EXPECT_NE(shown().find(expected), std::string::npos) << shown();
-    EXPECT_EQ(shown(), model());
     EXPECT_EQ(readBack(), model());
-    EXPECT_TRUE(document().modified());
     const auto* dialog = itemAs<ShowDialogItem>(SequenceTree::itemOf(node("ShowDialog [After]")));
     EXPECT_EQ(dialog->source, u".\\After.txt");
-    EXPECT_EQ(dialog->textOption, TextOption::TC);
 
     // A dialog of that name anywhere (here inside an option) refuses the file.
     const std::string before = shown();
     addDialogFrom("sub/Intro.txt");
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "A dialog with that name already exists. Please select another file.");
-    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(shownTexts(), std::vector<QString>{"A dialog with that name already exists. "
+                                                 "Please select another file."});
     EXPECT_EQ(shown(), before);
 }
 
@@ -68,8 +60,7 @@ TEST_F(DesignerTest, EmbeddedPackagesNeedASisFile) {
                                              16)));
     select("LaunchFile [view.txt]");
     view.runAddAction(AddAction::IncludePackage);
-    EXPECT_EQ(files.asked.mid(0, 2),
-              (QStringList{"Add SIS File", "Symbian Installation File (*.sis *.sisx)"}));
+    EXPECT_EQ(files.asked.value(1), "Symbian Installation File (*.sis *.sisx)");
     EXPECT_EQ(selected(), "IncludePackage [.\\pkg\\ok.sisx]");
     EXPECT_EQ(itemAs<IncludePackageItem>(tree.selectedItem())->uid, 0x20001234u);
     EXPECT_EQ(tree.rootNode()->indexOfChild(tree.selectedNode()), 2);
@@ -79,13 +70,11 @@ TEST_F(DesignerTest, EmbeddedPackagesNeedASisFile) {
     view.runAddAction(AddAction::IncludePackage);
     files.answer = QString::fromStdString(dir.file("missing.sis"));
     view.runAddAction(AddAction::IncludePackage);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, "The file could not be added. It does not appear to be a SIS "
-                                   "file or the file is corrupt.");
-    EXPECT_EQ(boxes.shown[1].text, "The file could not be added. The file is in use by another "
-                                   "application or you don't have permission to access the "
-                                   "file.");
-    EXPECT_EQ(boxes.shown[1].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(shownTexts(), (std::vector<QString>{
+                                "The file could not be added. It does not appear to be a SIS "
+                                "file or the file is corrupt.",
+                                "The file could not be added. The file is in use by another "
+                                "application or you don't have permission to access the file."}));
     EXPECT_EQ(shown(), before);
 }
 
@@ -97,11 +86,11 @@ TEST_F(DesignerTest, OptionListsNumberTheirOptionsAndKeepTheirFirst) {
     InstallItem* list = first->parent;
     EXPECT_EQ(list->previous->kind, InstallItemKind::ConditionBlock) << "appended at the end";
 
-    tree.selectNode(tree.nodeOf(list));
-    EXPECT_NE(menu(AddMenuPlace::Button).find("+Option "), std::string::npos);
-    view.runAddAction(AddAction::Option);
-    tree.selectNode(tree.nodeOf(list));
-    view.runAddAction(AddAction::Option);
+    for (int i = 0; i < 2; ++i) {
+        tree.selectNode(tree.nodeOf(list));
+        EXPECT_NE(menu(AddMenuPlace::Button).find("+Option "), std::string::npos);
+        view.runAddAction(AddAction::Option);
+    }
     EXPECT_EQ(selected(), "Option [\"Option 3\"]");
     EXPECT_EQ(ShownTree(tree.nodeOf(list)),
               "ShowOptionList\n  Option [\"Option 1\"]\n  Option [\"Option 2\"]\n  Option "
@@ -118,11 +107,9 @@ TEST_F(DesignerTest, OptionListsNumberTheirOptionsAndKeepTheirFirst) {
     view.removeSelected();
     EXPECT_NE(shown().find("Option [\"Option 2\"]"), std::string::npos);
     view.removeSelected();
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "Are you sure you want to remove 'Option [\"Option 2\"]' from the package?");
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNo);
-    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Question);
+    EXPECT_EQ(shownTexts(),
+              std::vector<QString>(
+                  2, "Are you sure you want to remove 'Option [\"Option 2\"]' from the package?"));
     EXPECT_EQ(ShownTree(tree.nodeOf(list)),
               "ShowOptionList\n  Option [\"Option 1\"]\n  Option [\"Option 3\"]\n");
     EXPECT_EQ(selected(), "Option [\"Option 3\"]");
@@ -150,8 +137,8 @@ TEST_F(DesignerTest, MoveButtonsFollowEveryRule) {
     };
     for (const MoveState& state : states) {
         select(state.node);
-        EXPECT_EQ(commands.isEnabled(cmd::kMoveUp), state.up) << state.node;
-        EXPECT_EQ(commands.isEnabled(cmd::kMoveDown), state.down) << state.node;
+        EXPECT_EQ(registry.isEnabled(cmd::kMoveUp), state.up) << state.node;
+        EXPECT_EQ(registry.isEnabled(cmd::kMoveDown), state.down) << state.node;
     }
 
     struct Move {
@@ -186,23 +173,26 @@ TEST_F(DesignerTest, MoveButtonsFollowEveryRule) {
     };
     for (const Move& move : moves) {
         select(move.node);
-        ASSERT_TRUE(commands.execute(move.command)) << move.node;
+        ASSERT_TRUE(registry.execute(move.command)) << move.node;
         EXPECT_EQ(selected(), move.node);
         EXPECT_NE(shown().find(move.expected), std::string::npos) << move.node << "\n" << shown();
         EXPECT_EQ(shown(), model()) << move.node;
         EXPECT_EQ(readBack(), model()) << move.node;
     }
-    EXPECT_TRUE(document().modified());
 }
 
 TEST_F(DesignerTest, RemovingAsksAndADialogMayTakeItsTextFilesAlong) {
+    select("LaunchFile [view.txt]");
+    for (QAction* action : tree.actions()) // the Delete key
+        if (action->shortcut() == QKeySequence(QKeySequence::Delete))
+            action->trigger();
+    EXPECT_EQ(shownTexts(), std::vector<QString>{"Are you sure you want to remove 'LaunchFile "
+                                                 "[view.txt]' from the package?"});
+    EXPECT_EQ(shown(), kDesignerTree) << "not without a Yes";
+
     select("InstallFile [\\sys\\bin\\app.exe]");
-    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+    boxes.answers = {ui::MessageAnswer::Yes};
     view.removeSelected();
-    EXPECT_EQ(shown(), kDesignerTree);
-    view.removeSelected();
-    EXPECT_EQ(boxes.shown.back().text, "Are you sure you want to remove 'InstallFile "
-                                       "[\\sys\\bin\\app.exe]' from the package?");
     EXPECT_EQ(selected(), "LaunchFile [view.txt]") << "its neighbour takes its place";
 
     // The IF node removes its whole block, an ELSE node only itself.
@@ -235,7 +225,6 @@ TEST_F(DesignerTest, RemovingAsksAndADialogMayTakeItsTextFilesAlong) {
     view.runAddAction(AddAction::Dialog, AddMenuPlace::Button, true);
     choose(&RemoveDialogChoice::deleteButton);
     EXPECT_FALSE(std::filesystem::exists(text)) << "Delete deletes it";
-    EXPECT_EQ(shown(), model());
     EXPECT_EQ(readBack(), model());
 }
 
@@ -246,15 +235,6 @@ TEST_F(DesignerTest, MenusFollowTheSelectionThePackageTypeAndItsLanguages) {
                             "Language Dialog... +Include Language Package... | +Condition "
                             "Block... +Null File... ";
     EXPECT_EQ(menu(AddMenuPlace::Button), all);
-    QMenu context;
-    view.fillContextMenu(context);
-    EXPECT_NE(Entries(context).find("+Launch File In Viewer..."), std::string::npos);
-
-    select("ShowOptionList");
-    QMenu listMenu;
-    view.fillContextMenu(listMenu);
-    EXPECT_EQ(Entries(listMenu).substr(0, 11), "+Add Action") << "no Edit... for an option list";
-    EXPECT_EQ(Entries(listMenu).substr(Entries(listMenu).size() - 10), "| +Remove ");
 
     select("IF [exists(\"c:\\x.txt\")]");
     QMenu branchMenu;
@@ -262,20 +242,15 @@ TEST_F(DesignerTest, MenusFollowTheSelectionThePackageTypeAndItsLanguages) {
     const std::string branch = Entries(branchMenu);
     EXPECT_EQ(branch.substr(0, 11), "+Edit... | ");
     EXPECT_NE(branch.find("+Add ELSEIF... -Add ELSE | +Remove"), std::string::npos) << branch;
-    EXPECT_NE(branch.find("-Show Option List"), std::string::npos);
 
     // The language actions follow the languages as the view found them when shown.
     view.deactivate();
-    ASSERT_TRUE(document().setLanguages({1}, nullptr));
+    ASSERT_TRUE(document.setLanguages({1}, nullptr));
     view.activate();
     EXPECT_NE(menu(AddMenuPlace::Button).find("| -Install Language File... -Launch"),
               std::string::npos);
-    view.deactivate();
-    ASSERT_TRUE(document().setLanguages({1, 2}, nullptr));
-    view.activate();
-    EXPECT_EQ(menu(AddMenuPlace::Button), all);
 
-    ASSERT_TRUE(document().changePackage(
+    ASSERT_TRUE(document.changePackage(
         PackageChangeKind::Header,
         [](Package& p) { p.type = PackageType::PreinstalledApplication; }, nullptr));
     select("ShowOptionList");
@@ -283,8 +258,8 @@ TEST_F(DesignerTest, MenusFollowTheSelectionThePackageTypeAndItsLanguages) {
     view.fillContextMenu(preinstalled);
     EXPECT_EQ(Entries(preinstalled).substr(0, 46),
               "+Install File(s)... -Launch File in Viewer... ");
-    EXPECT_FALSE(commands.isEnabled(cmd::kInsertOptionList));
-    EXPECT_TRUE(commands.isEnabled(cmd::kInsertEmbeddedSis));
+    EXPECT_FALSE(registry.isEnabled(cmd::kInsertOptionList));
+    EXPECT_TRUE(registry.isEnabled(cmd::kInsertEmbeddedSis));
 }
 
 TEST_F(DesignerTest, OtherViewsEditsShowAtOnceAndItsOwnOnlyOnce) {
@@ -296,44 +271,33 @@ TEST_F(DesignerTest, OtherViewsEditsShowAtOnceAndItsOwnOnlyOnce) {
         return made;
     };
     InstallItem* extras = SequenceTree::itemOf(node("Option [\"Extras\"]"));
-    auto* added = document().insertItem(file(u"\\x.txt"), ItemPlace::lastChildOf(extras), other);
+    auto* added = document.insertItem(file(u"\\x.txt"), ItemPlace::lastChildOf(extras), other);
     EXPECT_EQ(selected(), "InstallFile [\\x.txt]");
-    document().changeItem(
+    document.changeItem(
         itemAs<InstallFileItem>(added), [](InstallFileItem& f) { f.target = u"\\y.txt"; }, other);
     EXPECT_EQ(selected(), "InstallFile [\\y.txt]");
-    document().moveItem(added, ItemPlace::firstChildOf(nullptr), other);
+    document.moveItem(added, ItemPlace::firstChildOf(nullptr), other);
     EXPECT_EQ(tree.rootNode()->child(0)->text(0), "InstallFile [\\y.txt]");
-    EXPECT_EQ(shown(), model());
-    document().removeItem(added, other);
+    document.removeItem(added, other);
     EXPECT_EQ(shown(), kDesignerTree);
 
     // Hidden, the tree keeps up too.
     view.deactivate();
-    document().insertItem(file(u"\\z.txt"), ItemPlace::lastChildOf(nullptr), other);
+    document.insertItem(file(u"\\z.txt"), ItemPlace::lastChildOf(nullptr), other);
     EXPECT_EQ(shown(), model());
     view.activate();
 
     // Its own add shows one node, not one for the edit and one for its event.
     view.runAddAction(AddAction::OptionList);
     EXPECT_EQ(shown(), model());
-}
 
-TEST_F(DesignerTest, DeleteRemovesAndADoubleClickOnAnOptionDoesNothing) {
-    select("LaunchFile [view.txt]");
-    for (QAction* action : tree.actions())
-        if (action->shortcut() == QKeySequence(QKeySequence::Delete))
-            action->trigger();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "Are you sure you want to remove 'LaunchFile [view.txt]' from the package?");
-
+    // A double-click on an option or a list opens nothing.
     bool opened = false;
     Poll watch([&] { return opened |= QApplication::activeModalWidget() != nullptr, false; });
     emit tree.itemDoubleClicked(node("Option [\"Help\"]"), 0);
     emit tree.itemDoubleClicked(node("ShowOptionList"), 0);
     QApplication::processEvents();
     EXPECT_FALSE(opened);
-    EXPECT_FALSE(document().modified());
 }
 
 } // namespace

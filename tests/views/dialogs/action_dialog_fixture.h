@@ -1,22 +1,9 @@
 #pragma once
 
-#include "document/app_settings.h"
-#include "document/package_document.h"
-#include "document/recent_file_list.h"
-#include "support/gui_doubles.h"
-#include "support/modal_dialogs.h"
-#include "support/qt_printers.h"
-#include "support/recording_message_boxes.h"
-#include "support/temp_dir.h"
 #include "ui/qt_text.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "views/view_fixture.h"
 
 namespace tb::test {
-
-using namespace std::string_literals;
 
 // The bytes of a dialog text file holding text (ASCII) as the program writes it.
 inline std::string TextFileBytes(const std::string& text) {
@@ -26,9 +13,8 @@ inline std::string TextFileBytes(const std::string& text) {
     return bytes;
 }
 
-// An open package (English, French, German; French shown) in a folder of its own, unmodified,
-// with its message boxes and file dialogs answered by the test.
-class ActionDialogTest : public ::testing::Test {
+// An open package (English, French, German; French shown), unmodified.
+class ActionDialogTest : public AppTest {
 protected:
     void SetUp() override {
         const std::string path =
@@ -45,24 +31,8 @@ protected:
         return added;
     }
 
-    std::vector<QString> shownTexts() const {
-        std::vector<QString> texts;
-        for (const auto& shown : boxes.shown)
-            texts.push_back(shown.text);
-        return texts;
-    }
-
     static inline const int kMarker = 0;
     static inline const EditOrigin kBy{ItemChangeSource::Sequence, &kMarker};
-
-    TempDir dir;
-    AppSettings settings{dir.file("settings.conf"), dir.file("machine.conf"), dir.file("bin")};
-    RecentFileList recent;
-    BuildConfiguration configuration{SdkList{}};
-    PackageDocument document{settings, recent, configuration, nullptr};
-    RecordingMessageBoxes boxes;
-    AnsweringFileDialogs files;
-    ModalWatchdog watchdog;
 };
 
 } // namespace tb::test

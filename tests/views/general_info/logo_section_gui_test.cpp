@@ -3,18 +3,13 @@
 #include "editing/file_checks.h"
 #include "ui/qt_text.h"
 #include "util/text_convert.h"
-#include "views/dialogs/select_target_folder_dialog.h"
 #include "views/general_info/general_info_view.h"
 #include "views/general_info/header_view_fixture.h"
 #include "views/general_info/logo_settings_dialog.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace tb::test {
 namespace {
@@ -57,7 +52,6 @@ TEST_F(LogoTest, SelectedPicturesAreDecodedAndAMultiBitmapShowsThePlaceholder) {
         QString size; // empty: no size shown
     } cases[] = {
         {image("logo.png", 20, 10), u".\\gfx\\logo.png", u"image/png", "20x10"},
-        {image("logo.bmp", 3, 4), u".\\gfx\\logo.bmp", u"image/bmp", "3x4"},
         {image("logo.jpg", 8, 8), u".\\gfx\\logo.jpg", u"image/jpeg", "8x8"},
         {dir.write("App/gfx/logo.gif", kGif), u".\\gfx\\logo.gif", u"image/gif", "1x1"},
         {dir.write("shared/icons.mbm", "not decoded"), u"..\\shared\\icons.mbm",
@@ -65,61 +59,47 @@ TEST_F(LogoTest, SelectedPicturesAreDecodedAndAMultiBitmapShowsThePlaceholder) {
     };
     for (const auto& c : cases) {
         select(c.file);
-        EXPECT_EQ(files.asked,
-                  QStringList({"Select Logo",
-                               "Bitmap Image (*.bmp);;JPEG Image (*.jpg, *.jpeg) (*.jpg *.jpeg);;"
-                               "GIF Image (*.gif);;PNG Image (*.png);;Symbian Multi-Bitmap "
-                               "(*.mbm);;All Files (*.*)",
-                               ""}));
         const PackageLogo& stored = package().logo;
         EXPECT_TRUE(stored.present) << c.file;
         EXPECT_EQ(stored.source, c.source) << "kept relative to the package";
         EXPECT_EQ(stored.mimeType, c.mime) << c.file;
         ASSERT_TRUE(logo().picture()) << c.file;
         EXPECT_EQ(logo().picture()->placeholder, c.size.isEmpty()) << c.file;
-        EXPECT_FALSE(logo().pictureLabel()->pixmap().isNull()) << c.file;
         EXPECT_EQ(logo().sizeLabel()->text(), c.size) << c.file;
         EXPECT_EQ(logo().sizeLabel()->isHidden(), c.size.isEmpty()) << c.file;
-        EXPECT_TRUE(logo().settingsButton()->isEnabled() && logo().removeButton()->isEnabled());
     }
+    EXPECT_EQ(files.asked.value(1),
+              "Bitmap Image (*.bmp);;JPEG Image (*.jpg, *.jpeg) (*.jpg *.jpeg);;GIF Image "
+              "(*.gif);;PNG Image (*.png);;Symbian Multi-Bitmap (*.mbm);;All Files (*.*)");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(app.document.modified());
 }
 
-TEST_F(LogoTest, TheSameFileAgainOrABrokenOneChangesNothing) {
+TEST_F(LogoTest, TheSameFileAgainOrABrokenOneChangesNothingAndRemoveClearsIt) {
     const std::string png = image("logo.png", 5, 5);
     select(png);
     save();
     select(png);
-    EXPECT_FALSE(app.document.modified()) << "the same file again";
+    EXPECT_FALSE(document.modified()) << "the same file again";
 
     const std::string broken = dir.write("App/gfx/broken.png", "PNG? no");
     select(broken);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, QString::fromStdString("'" + broken +
-                                                          "' is not an image file or it is "
-                                                          "corrupt. Please select another file."));
-    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(shownTexts(), std::vector<QString>{QString::fromStdString(
+                                "'" + broken +
+                                "' is not an image file or it is corrupt. Please select another "
+                                "file.")});
     EXPECT_EQ(package().logo.source, u".\\gfx\\logo.png");
-    EXPECT_EQ(logo().sizeLabel()->text(), "5x5");
-    EXPECT_FALSE(app.document.modified());
+    EXPECT_FALSE(document.modified());
 
     files.answer.clear(); // cancelled
     logo().selectLogo();
     EXPECT_EQ(package().logo.source, u".\\gfx\\logo.png");
-}
 
-TEST_F(LogoTest, RemoveClearsTheLogoAndTheButtonsFollow) {
-    EXPECT_FALSE(logo().settingsButton()->isEnabled() || logo().removeButton()->isEnabled());
-    select(image("logo.png", 5, 5));
     package().logo.target = u"\\resource\\apps\\logo.png";
     package().logo.overrideMime = true;
     logo().removeButton()->click();
     const PackageLogo& stored = package().logo;
-    EXPECT_FALSE(stored.present);
+    EXPECT_FALSE(stored.present || stored.overrideMime);
     EXPECT_EQ(stored.source + stored.mimeType + stored.target, u"");
-    EXPECT_FALSE(stored.overrideMime);
-    EXPECT_FALSE(logo().picture());
     EXPECT_TRUE(logo().pictureLabel()->pixmap().isNull());
     EXPECT_TRUE(logo().sizeLabel()->isHidden());
     EXPECT_FALSE(logo().settingsButton()->isEnabled() || logo().removeButton()->isEnabled());
@@ -133,14 +113,10 @@ TEST_F(LogoTest, RemoveClearsTheLogoAndTheButtonsFollow) {
 TEST_F(LogoTest, TheSectionCollapsesAndTheUserSettingRemembersIt) {
     select(image("logo.png", 5, 5));
     EXPECT_FALSE(logo().expanded()) << "collapsed on a first start";
-    EXPECT_EQ(logo().toggleButton()->text(), "+");
     EXPECT_FALSE(logo().selectButton()->isVisibleTo(&logo()));
-
     logo().toggleButton()->click();
-    EXPECT_EQ(logo().toggleButton()->text(), "-");
     EXPECT_TRUE(settings.logoSettingsVisible);
     EXPECT_TRUE(logo().selectButton()->isVisibleTo(&logo()));
-    EXPECT_TRUE(logo().sizeLabel()->isVisibleTo(&logo()));
     GeneralInfoView next(app, registry, nullptr);
     EXPECT_TRUE(next.logoSection()->expanded()) << "the next start shows it the same way";
 
@@ -151,22 +127,12 @@ TEST_F(LogoTest, TheSectionCollapsesAndTheUserSettingRemembersIt) {
     EXPECT_FALSE(reloaded.logoSettingsVisible);
 }
 
-class LogoSettingsTest : public LogoTest {
-protected:
-    LogoSettingsTest() { select(image("logo.png", 5, 5)); }
-};
-
-TEST_F(LogoSettingsTest, ChecksTheMimeTypeAndTheNameAndTakesTheTargetFolderAndDrive) {
-    LogoSettingsDialog dialog(nullptr, package().logo, package().uid, app.document.userFolders());
-    EXPECT_EQ(dialog.windowTitle(), "Edit Logo Settings");
-    EXPECT_FALSE(dialog.overrideBox()->isChecked());
-    EXPECT_FALSE(dialog.mimeBox()->isEnabled());
+TEST_F(LogoTest, SettingsCheckTheMimeTypeAndTheNameAndTakeTheTargetFolderAndDrive) {
+    select(image("logo.png", 5, 5));
+    LogoSettingsDialog dialog(nullptr, package().logo, package().uid, document.userFolders());
     EXPECT_EQ(dialog.mimeBox()->text(), "image/png");
-    EXPECT_FALSE(dialog.saveBox()->isChecked());
-    EXPECT_FALSE(dialog.nameBox()->isEnabled() || dialog.driveBox()->isEnabled() ||
-                 dialog.selectFolderButton()->isEnabled());
-    EXPECT_EQ(dialog.nameBox()->text(), "logo.png");
-    EXPECT_EQ(dialog.folderLabel()->text(), "[Private]");
+    EXPECT_FALSE(dialog.mimeBox()->isEnabled() || dialog.nameBox()->isEnabled() ||
+                 dialog.driveBox()->isEnabled() || dialog.selectFolderButton()->isEnabled());
 
     dialog.overrideBox()->setChecked(true);
     EXPECT_TRUE(dialog.mimeBox()->isEnabled());
@@ -178,10 +144,8 @@ TEST_F(LogoSettingsTest, ChecksTheMimeTypeAndTheNameAndTakesTheTargetFolderAndDr
         std::u16string_view message;
     } refusals[] = {
         {"png", "logo.png", kInvalidMimeType},
-        {"image/png\"", "logo.png", kInvalidMimeType},
         {"image/x-mine", "", kEnterTargetName},
         {"image/x-mine", "lo:go.png", kInvalidTargetName},
-        {"image/x-mine", "CON", kInvalidTargetName},
     };
     for (const auto& r : refusals) {
         dialog.mimeBox()->setText(r.mime);
@@ -190,17 +154,10 @@ TEST_F(LogoSettingsTest, ChecksTheMimeTypeAndTheNameAndTakesTheTargetFolderAndDr
         ASSERT_FALSE(boxes.shown.empty());
         EXPECT_EQ(boxes.shown.back().text, ui::ToQString(r.message)) << r.mime << " " << r.name;
     }
-    EXPECT_EQ(dialog.nameBox()->text(), "CON") << "the dialog stays with what was entered";
+    EXPECT_EQ(dialog.nameBox()->text(), "lo:go.png") << "the dialog stays with what was entered";
 
-    WhenModal<SelectTargetFolderDialog> folders([](SelectTargetFolderDialog& d) {
-        QTreeWidget* tree = d.folderTree();
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            if (tree->topLevelItem(i)->text(0) == "[Resources]")
-                tree->setCurrentItem(tree->topLevelItem(i));
-        d.okButton()->click();
-    });
+    auto folders = ChooseTopFolder("[Resources]");
     dialog.selectFolderButton()->click();
-    EXPECT_TRUE(folders.seen());
     EXPECT_EQ(dialog.folderLabel()->text(), "[Resources]");
     dialog.nameBox()->setText("app_logo.png");
     dialog.driveBox()->setCurrentIndex(5);
@@ -208,11 +165,11 @@ TEST_F(LogoSettingsTest, ChecksTheMimeTypeAndTheNameAndTakesTheTargetFolderAndDr
     const PackageLogo& result = dialog.result();
     EXPECT_EQ(result.target, u"\\resource\\apps\\app_logo.png");
     EXPECT_EQ(result.drive, u'E');
-    EXPECT_TRUE(result.overrideMime);
     EXPECT_EQ(result.mimeType, u"image/x-mine");
 }
 
-TEST_F(LogoSettingsTest, NotSavedOnTheDeviceClearsTheTargetAndTheDriveBecomesC) {
+TEST_F(LogoTest, NotSavedOnTheDeviceClearsTheTargetAndTheDriveBecomesC) {
+    select(image("logo.png", 5, 5));
     PackageLogo& stored = package().logo;
     stored.target = u"\\private\\a0001234\\img\\logo.png";
     stored.drive = u'!';
@@ -234,13 +191,13 @@ TEST_F(LogoSettingsTest, NotSavedOnTheDeviceClearsTheTargetAndTheDriveBecomesC) 
     EXPECT_EQ(stored.drive, u'C');
     EXPECT_FALSE(stored.overrideMime);
     EXPECT_EQ(stored.mimeType, u"image/png") << "back to the file's own type";
-    EXPECT_TRUE(app.document.modified());
+    EXPECT_TRUE(document.modified());
 
     save();
     WhenModal<LogoSettingsDialog> unchanged([](LogoSettingsDialog& d) { d.submit(); });
     logo().settingsButton()->click();
     EXPECT_TRUE(unchanged.seen());
-    EXPECT_FALSE(app.document.modified()) << "OK with nothing changed marks nothing";
+    EXPECT_FALSE(document.modified()) << "OK with nothing changed marks nothing";
 }
 
 } // namespace

@@ -1,29 +1,14 @@
 #pragma once
 
-#include "document/app_settings.h"
-#include "document/application.h"
 #include "model/package.h"
-#include "support/gui_doubles.h"
-#include "support/qt_printers.h"
-#include "support/recording_message_boxes.h"
-#include "support/temp_dir.h"
-#include "ui/gui_build_events.h"
-#include "util/error_code.h"
 #include "util/text_convert.h"
 #include "views/phone/phone_tree.h"
 #include "views/phone/phone_view.h"
+#include "views/view_fixture.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace tb::test {
 
@@ -54,58 +39,11 @@ ELSE
 ENDIF
 )";
 
-// The tree in one line: "name{child,child},sibling".
-inline std::string TreeText(const QTreeWidgetItem* parent) {
-    std::string text;
-    for (int i = 0; i < parent->childCount(); ++i) {
-        const QTreeWidgetItem* child = parent->child(i);
-        text += (i ? "," : "") + child->text(0).toStdString();
-        if (child->childCount())
-            text += "{" + TreeText(child) + "}";
-    }
-    return text;
-}
-
-inline std::string TreeText(const QTreeWidget& tree) {
-    return TreeText(tree.invisibleRootItem());
-}
-
-// The node reached through the texts of path from a top-level node; null when there is none.
-inline QTreeWidgetItem* Node(const QTreeWidget& tree, const QStringList& path) {
-    const QTreeWidgetItem* at = tree.invisibleRootItem();
-    for (const QString& name : path) {
-        const QTreeWidgetItem* next = nullptr;
-        for (int i = 0; i < at->childCount() && !next; ++i)
-            if (at->child(i)->text(0) == name)
-                next = at->child(i);
-        if (!next)
-            return nullptr;
-        at = next;
-    }
-    return const_cast<QTreeWidgetItem*>(at);
-}
-
 inline QString SelectedPath(const PhoneTree& tree) {
     QStringList path;
     for (const QTreeWidgetItem* at = tree.selectedNode(); at; at = at->parent())
         path.prepend(at->text(0));
     return path.join('/');
-}
-
-// The entries as "Text", "Text(off)", "-" for a separator and "Text{...}" for a submenu.
-inline std::string MenuText(const QMenu& menu) {
-    std::string text;
-    for (const QAction* action : menu.actions()) {
-        text += text.empty() ? "" : ",";
-        if (action->isSeparator()) {
-            text += "-";
-            continue;
-        }
-        text += action->text().toStdString() + (action->isEnabled() ? "" : "(off)");
-        if (action->menu())
-            text += "{" + MenuText(*action->menu()) + "}";
-    }
-    return text;
 }
 
 // Every file target of the package in sequence order, one per line.
@@ -137,15 +75,15 @@ struct EventLog : DocumentListener {
 };
 
 // The Phone View, shown and active, on kPhonePackage.
-class PhoneViewTest : public ::testing::Test {
+class PhoneViewTest : public AppTest {
 protected:
     void SetUp() override {
-        ASSERT_EQ(app.document.open(dir.write("Demo.pkg", kPhonePackage), false), err::kOk);
+        ASSERT_EQ(document.open(dir.write("Demo.pkg", kPhonePackage), false), err::kOk);
         view.show();
         view.activate();
-        app.document.addListener(&events);
+        document.addListener(&log);
     }
-    void TearDown() override { app.document.removeListener(&events); }
+    void TearDown() override { document.removeListener(&log); }
 
     void select(const QStringList& path) {
         QTreeWidgetItem* node = Node(tree, path);
@@ -176,15 +114,9 @@ protected:
             QApplication::processEvents();
     }
 
-    TempDir dir;
-    AppSettings settings{dir.file("user.conf"), dir.file("machine.conf"), dir.path().string()};
-    ui::GuiBuildEvents buildEvents;
-    RecordingMessageBoxes boxes;
-    ui::CommandRegistry commands;
-    Application app{settings, buildEvents, SdkList{}};
-    PhoneView view{app, commands};
+    PhoneView view{app, registry};
     PhoneTree& tree = *view.tree();
-    EventLog events;
+    EventLog log;
 };
 
 } // namespace tb::test

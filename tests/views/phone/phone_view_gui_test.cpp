@@ -1,9 +1,6 @@
 #include "document/edit_batch.h"
-#include "support/modal_dialogs.h"
 #include "views/dialogs/install_file_dialog.h"
 #include "views/phone/phone_view_fixture.h"
-
-#include <QLineEdit>
 
 namespace tb::test {
 namespace {
@@ -20,66 +17,52 @@ constexpr const char* kSimpleTree =
 // each button only while it would change something, and the selection stays.
 TEST_F(PhoneViewTest, ShowsTheFilesByFolderInBothModes) {
     EXPECT_EQ(TreeText(tree), kSimpleTree);
-    EXPECT_TRUE(commands.isEnabled(cmd::kTargetFull));
-    EXPECT_FALSE(commands.isEnabled(cmd::kTargetSimple));
+    EXPECT_TRUE(registry.isEnabled(cmd::kTargetFull));
+    EXPECT_FALSE(registry.isEnabled(cmd::kTargetSimple));
 
     select({"[Private]", "data", "sub"});
     Node(tree, {"[Private]", "data"})->setExpanded(true);
-    ASSERT_TRUE(commands.execute(cmd::kTargetFull));
-    EXPECT_EQ(view.mode(), FolderDisplayMode::Full);
+    ASSERT_TRUE(registry.execute(cmd::kTargetFull));
     EXPECT_EQ(TreeText(tree),
               "private{10003a3f{import{apps{app_reg.rsc}}},"
               "a0001234{data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt},readme.txt}},"
               "resource{apps{lang.rsc},help,plugins},sys{bin{app.exe}}");
     EXPECT_EQ(SelectedPath(tree), "private/a0001234/data/sub");
     EXPECT_TRUE(Node(tree, {"private", "a0001234", "data"})->isExpanded());
-    EXPECT_FALSE(commands.isEnabled(cmd::kTargetFull));
-    EXPECT_TRUE(commands.isEnabled(cmd::kTargetSimple));
+    EXPECT_FALSE(registry.isEnabled(cmd::kTargetFull));
+    EXPECT_TRUE(registry.isEnabled(cmd::kTargetSimple));
 
-    ASSERT_TRUE(commands.execute(cmd::kTargetSimple));
+    ASSERT_TRUE(registry.execute(cmd::kTargetSimple));
     EXPECT_EQ(TreeText(tree), kSimpleTree);
     EXPECT_EQ(SelectedPath(tree), "[Private]/data/sub");
 
     view.deactivate();
-    EXPECT_FALSE(commands.isEnabled(cmd::kTargetFull)) << "only while the view is shown";
-    app.document.close();
+    EXPECT_FALSE(registry.isEnabled(cmd::kTargetFull)) << "only while the view is shown";
+    document.close();
     EXPECT_EQ(TreeText(tree), "");
     EXPECT_FALSE(view.addButton()->isEnabled() || view.removeButton()->isEnabled());
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
-    const char* const fixedFolder = "Add{File(s)...,Folder(off)},Rename(off),-,Remove(off)";
+    const char* const fixed = "+Add[+File(s)... -Folder ] -Rename | -Remove ";
+    const char* const root = "+Add[+File(s)... +Folder ] -Rename | -Remove ";
+    const char* const user = "+Add[+File(s)... +Folder ] +Rename | +Remove ";
+    const char* const file = "+Edit... | +Remove ";
+    const auto simple = FolderDisplayMode::Simple, full = FolderDisplayMode::Full;
     const struct {
         FolderDisplayMode mode;
         QStringList node;
         const char* buttons; // the enabled ones
         const char* menu;
     } cases[] = {
-        {FolderDisplayMode::Simple, {"[Binaries]"}, "add", fixedFolder},
-        {FolderDisplayMode::Simple, {"[Help]"}, "add", fixedFolder},
-        {FolderDisplayMode::Simple,
-         {"[Private]"},
-         "add",
-         "Add{File(s)...,Folder},Rename(off),-,Remove(off)"},
-        {FolderDisplayMode::Simple,
-         {"[Private]", "data", "sub"},
-         "add remove",
-         "Add{File(s)...,Folder},Rename,-,Remove"},
-        {FolderDisplayMode::Simple, {"[Private]", "readme.txt"}, "edit remove", "Edit...,-,Remove"},
-        {FolderDisplayMode::Simple,
-         {"[Private]", "data", "cache.dat"},
-         "edit remove",
-         "Edit...,-,Remove"},
-        {FolderDisplayMode::Full,
-         {"sys"},
-         "",
-         "Add{File(s)...(off),Folder(off)},Rename(off),-,Remove(off)"},
-        {FolderDisplayMode::Full, {"sys", "bin"}, "add", fixedFolder},
-        {FolderDisplayMode::Full,
-         {"private", "a0001234"},
-         "add",
-         "Add{File(s)...,Folder},Rename(off),-,Remove(off)"},
+        {simple, {"[Binaries]"}, "add", fixed},
+        {simple, {"[Private]"}, "add", root},
+        {simple, {"[Private]", "data", "sub"}, "add remove", user},
+        {simple, {"[Private]", "readme.txt"}, "edit remove", file},
+        {simple, {"[Private]", "data", "cache.dat"}, "edit remove", file},
+        {full, {"sys"}, "", "+Add[-File(s)... -Folder ] -Rename | -Remove "},
+        {full, {"sys", "bin"}, "add", fixed},
+        {full, {"private", "a0001234"}, "add", root},
     };
     for (const auto& c : cases) {
         view.setMode(c.mode);
@@ -88,7 +71,7 @@ TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
         QMenu menu;
         view.fillContextMenu(menu, node);
         EXPECT_EQ(SelectedPath(tree), c.node.join('/')) << "the menu is the clicked node's";
-        EXPECT_EQ(MenuText(menu), c.menu) << c.node.join('/').toStdString();
+        EXPECT_EQ(Entries(menu), c.menu) << c.node.join('/').toStdString();
         std::string buttons;
         for (const auto& [button, name] : {std::pair{view.addButton(), "add"},
                                            {view.editButton(), "edit"},
@@ -108,7 +91,6 @@ TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
 TEST_F(PhoneViewTest, FollowsTheEditsOfOtherViews) {
     const int elsewhere = 0;
     const EditOrigin by{ItemChangeSource::Sequence, &elsewhere};
-    PackageDocument& document = app.document;
     auto* readme = FileWithTarget(document, u"\\private\\a0001234\\readme.txt");
     ASSERT_TRUE(document.changeItem(
         readme, [](FileItemBase& file) { file.target = u"\\resource\\help\\readme.txt"; }, by));
@@ -150,47 +132,37 @@ TEST_F(PhoneViewTest, FollowsTheEditsOfOtherViews) {
 
 TEST_F(PhoneViewTest, RemovesAFileAfterAsking) {
     select({"[Private]", "readme.txt"});
-    boxes.answers = {ui::MessageAnswer::No};
+    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
     view.removeNode();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "Are you sure you want to remove 'readme.txt' from the package?");
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNo);
-    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Question);
-    EXPECT_FALSE(app.document.modified());
-
-    boxes.answers = {ui::MessageAnswer::Yes};
+    EXPECT_FALSE(document.modified());
     view.removeNode();
+    EXPECT_EQ(shownTexts(), std::vector<QString>(2, "Are you sure you want to remove "
+                                                    "'readme.txt' from the package?"));
     EXPECT_EQ(Node(tree, {"[Private]", "readme.txt"}), nullptr);
-    EXPECT_EQ(Targets(app.document).find("readme.txt"), std::string::npos);
-    EXPECT_TRUE(app.document.modified());
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"Removed Phone"}));
+    EXPECT_EQ(Targets(document).find("readme.txt"), std::string::npos);
+    EXPECT_EQ(log.seen, (std::vector<std::string>{"Removed Phone"}));
 }
 
 // The file's dialog edits it; its node then shows the new name in its place and stays
 // selected. Cancel changes nothing.
 TEST_F(PhoneViewTest, EditsAFileThroughItsDialog) {
-    ModalWatchdog watchdog;
     select({"[Private]", "readme.txt"});
     {
         WhenModal<InstallFileDialog> cancel([](InstallFileDialog& dialog) { dialog.reject(); });
         view.editFile();
-        EXPECT_TRUE(cancel.seen());
     }
-    EXPECT_TRUE(events.seen.empty());
+    EXPECT_TRUE(log.seen.empty());
     {
         WhenModal<InstallFileDialog> rename([](InstallFileDialog& dialog) {
             dialog.nameBox()->setText(QStringLiteral("Aardvark.txt"));
             dialog.okButton()->click();
         });
         view.editFile();
-        EXPECT_TRUE(rename.seen());
     }
-    EXPECT_EQ(events.seen, (std::vector<std::string>{"Changed FileDialog"}));
+    EXPECT_EQ(log.seen, (std::vector<std::string>{"Changed FileDialog"}));
     EXPECT_EQ(children({"[Private]"}),
               "Aardvark.txt,data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt}");
     EXPECT_EQ(SelectedPath(tree), "[Private]/Aardvark.txt");
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "views/properties/property_dialog.h"
 
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QTreeView>
 
 namespace tb {
@@ -27,93 +26,75 @@ protected:
             cells.push_back(test::RowCells(rows(), row));
         return cells;
     }
-    static void retype(QLineEdit* box, const QString& text) {
-        box->clear();
-        test::TypeText(box, text);
-    }
 };
 
 using Table = std::vector<QStringList>;
 
-TEST_F(PropertiesViewTest, RowsShowKeyAndValueInModelOrder) {
-    EXPECT_EQ(test::HeaderTexts(rows()), (QStringList{"Key", "Value"}));
-    EXPECT_EQ(table(), (Table{{"1", "2"}, {"3", "4"}, {"-5", "-6"}}));
-}
-
 // Only digits reach the boxes, and no more of them than a signed 32-bit field holds.
 TEST_F(PropertiesViewTest, BoxesTakeDigitsOnlyAndNoNumberTooLargeForTheField) {
     add([&](PropertyDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Add Property");
-        EXPECT_EQ(d.keyBox()->text(), "0");
         EXPECT_EQ(d.valueBox()->text(), "0");
-        retype(d.keyBox(), "7a-8 x");
+        test::Retype(d.keyBox(), "7a-8 x");
         EXPECT_EQ(d.keyBox()->text(), "78");
         test::TypeText(d.valueBox(), "q");
         EXPECT_EQ(d.valueBox()->text(), "0");
-        retype(d.valueBox(), "99999999999");
-        EXPECT_EQ(d.valueBox()->text(), "999999999");
-        retype(d.valueBox(), "2147483648");
+        test::Retype(d.valueBox(), "2147483648");
         EXPECT_EQ(d.valueBox()->text(), "214748364");
         test::TypeText(d.valueBox(), "7");
         EXPECT_EQ(d.valueBox()->text(), "2147483647");
         EXPECT_TRUE(d.submit());
     });
-    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(table().back(), (QStringList{"78", "2147483647"}));
     EXPECT_EQ(package().properties.back()->value, 2147483647);
     EXPECT_EQ(view->list()->selectedRows(), QList<int>{3});
-    EXPECT_TRUE(app.document.modified());
 }
 
 TEST_F(PropertiesViewTest, KeysStayUniqueAndBothBoxesMustBeFilled) {
     add([&](PropertyDialog& d) {
-        retype(d.keyBox(), "3");
+        test::Retype(d.keyBox(), "3");
         EXPECT_FALSE(d.submit());
         EXPECT_EQ(d.focusWidget(), d.keyBox());
         d.valueBox()->clear();
-        retype(d.keyBox(), "9");
+        test::Retype(d.keyBox(), "9");
         EXPECT_FALSE(d.submit());
         EXPECT_EQ(d.focusWidget(), d.valueBox());
-        EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(d.keyBox()->text(), "9") << "the texts stay as entered";
         test::TypeText(d.valueBox(), "10");
         EXPECT_TRUE(d.submit());
     });
     EXPECT_EQ(shownTexts(), (std::vector<QString>{"The key must be unique.",
                                                   "You must enter a key and a value."}));
-    EXPECT_EQ(boxes.shown.front().icon, ui::MessageIcon::Error);
     EXPECT_EQ(table().back(), (QStringList{"9", "10"}));
 }
 
 TEST_F(PropertiesViewTest, EditingKeepsItsOwnKeyAndANegativeNumberReadFromTheFile) {
     edit(0, [&](PropertyDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Edit Property");
-        EXPECT_EQ(d.keyBox()->text(), "1");
-        retype(d.keyBox(), "3");
+        test::Retype(d.keyBox(), "3");
         EXPECT_FALSE(d.submit());
-        retype(d.keyBox(), "1");
+        test::Retype(d.keyBox(), "1");
         EXPECT_TRUE(d.submit()) << "its own key is no other property's";
     });
     EXPECT_EQ(shownTexts(), std::vector<QString>{"The key must be unique."});
-    EXPECT_FALSE(app.document.modified()) << "nothing changed";
+    EXPECT_FALSE(document.modified()) << "nothing changed";
 
     edit(2, [&](PropertyDialog& d) {
         EXPECT_EQ(d.keyBox()->text(), "-5");
         EXPECT_EQ(d.valueBox()->text(), "-6");
         EXPECT_TRUE(d.submit());
     });
-    EXPECT_EQ(package().properties.at(2)->key, -5);
-    EXPECT_FALSE(app.document.modified());
+    EXPECT_FALSE(document.modified());
 
     edit(1, [&](PropertyDialog& d) {
-        retype(d.valueBox(), "40");
+        test::Retype(d.valueBox(), "40");
         EXPECT_TRUE(d.submit());
     });
     EXPECT_EQ(table(), (Table{{"1", "2"}, {"3", "40"}, {"-5", "-6"}}));
-    EXPECT_TRUE(app.document.modified());
+    EXPECT_TRUE(document.modified());
 }
 
 TEST_F(PropertiesViewTest, RemovingTwoRowsAsksThePluralQuestionOnce) {
+    EXPECT_EQ(test::HeaderTexts(rows()), (QStringList{"Key", "Value"}));
+    EXPECT_EQ(table(), (Table{{"1", "2"}, {"3", "4"}, {"-5", "-6"}}));
     EXPECT_EQ(removeRows({1}, MessageAnswer::No),
               std::vector<QString>{"Are you sure you want to remove property from the package?"});
     EXPECT_EQ(rows().rowCount(), 3);
@@ -121,8 +102,7 @@ TEST_F(PropertiesViewTest, RemovingTwoRowsAsksThePluralQuestionOnce) {
               std::vector<QString>{"Are you sure you want to remove the selected properties "
                                    "from the package?"});
     EXPECT_EQ(table(), (Table{{"1", "2"}}));
-    EXPECT_EQ(package().properties.size(), 1u);
-    EXPECT_TRUE(app.document.modified());
+    EXPECT_TRUE(document.modified());
 }
 
 } // namespace
