@@ -51,8 +51,11 @@ private:
     }
 
     void edit(int number) final {
-        if (number >= 0 && size_t(number) < rows_.size())
-            editRow(rows_[size_t(number)]);
+        if (number < 0 || size_t(number) >= rows_.size())
+            return;
+        // A copy: a refill while the dialog is open or after the change replaces rows_.
+        const Row row = rows_[size_t(number)];
+        editRow(row);
     }
     void remove(const QList<int>& numbers) final {
         const std::vector<Row> rows = rowsAt(numbers);
