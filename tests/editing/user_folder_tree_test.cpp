@@ -87,8 +87,6 @@ TEST(UserFolderTreeTest, FoldersKnowTheirPathsAndTargetsTheirFolder) {
         {u"\\private\\a0001234\\nowhere\\x.txt", &root},
         {u"\\private\\a0001234", &root},
         {u"\\private\\a00012345\\stray\\x.txt", nullptr},
-        {u"\\private\\10003a3f\\import\\apps\\x.rsc", nullptr},
-        {u"\\sys\\bin\\app.exe", nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(tree.folderOf(c.target, kUid), c.folder) << wideToUtf8(c.target);

@@ -61,12 +61,7 @@ TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrit
     EXPECT_EQ(boxes.shown[1].text, ui::ToQString(messages::kExportRelativeOutputFile));
     EXPECT_EQ(openAndFocused, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
-    // UTF-16 after the byte order mark, with the source resolved against the package folder.
-    const std::string written = ReadBytes(target);
-    ASSERT_GT(written.size(), 2u);
-    const std::u16string text(reinterpret_cast<const char16_t*>(written.data() + 2),
-                              (written.size() - 2) / 2);
-    EXPECT_NE(text.find(fromHostPath(dir.file("data/a.txt"))), std::u16string::npos);
+    EXPECT_TRUE(std::filesystem::exists(target)); // what it holds is the document's test
     EXPECT_EQ(succeeded,
               "Package was successfully exported to '" + QString::fromStdString(target) + "'");
     EXPECT_EQ(shownFiles, std::vector<QString>{QString::fromStdString(target)});

@@ -119,35 +119,37 @@ protected:
     std::unique_ptr<MainWindow> window; // goes first
 };
 
-TEST_F(MainWindowTest, PackageCommandsFollowTheOpenPackageAndTheSdks) {
+// Welcome page, a package open, the configuration and views chosen, closed, opened again.
+TEST_F(MainWindowTest, WalksThroughItsStates) {
     start(2);
-    EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
-    for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView, cmd::kOpenOutputFolder, cmd::kBuild,
-                   cmd::kExport})
-        EXPECT_FALSE(enabled(id)) << id;
-    EXPECT_TRUE(enabled(cmd::kNew) && enabled(cmd::kOpen) && enabled(cmd::kOutputPane));
-    EXPECT_FALSE(enabled(cmd::kTargetSimple) || enabled(cmd::kMoveDown)); // the Designer's
-    EXPECT_FALSE(commands.action(cmd::kTargetFull)->isEnabled());
+    window->setMode(MainWindowMode::Welcome);
+    ASSERT_NE(window->welcomePage(), nullptr);
+    EXPECT_FALSE(enabled(cmd::kOutputPane) || commands.execute(cmd::kOutputPane));
+    EXPECT_TRUE(enabled(cmd::kNew) && enabled(cmd::kOpen));
     QComboBox* platforms = window->configurationLists()->platformList();
     EXPECT_FALSE(platforms->isEnabled() || platforms->count());
 
-    openThroughDialog(packageFile());
+    const std::string path = packageFile();
+    openThroughDialog(path);
     EXPECT_EQ(files.asked.mid(0, 2), QStringList({"Open Package", "Symbian Package (*.pkg)"}));
     EXPECT_TRUE(boxes.shown.empty()); // nothing open, nothing asked
     EXPECT_EQ(state(),
               std::tuple("Demo.pkg - Orchardly Tinderbridge 1.0", MainWindowMode::Editing));
-    EXPECT_EQ(window->activeView(), 0);
+    EXPECT_EQ(std::tuple(window->welcomePage() == nullptr, window->activeView()),
+              std::tuple(true, 0));
     EXPECT_TRUE(commands.action(cmd::kFirstView)->isChecked());
-    for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView + 7, cmd::kOpenOutputFolder,
-                   cmd::kBuild, cmd::kExport, cmd::kFirstSdk + 1, cmd::kFirstTarget})
+    for (int id :
+         {cmd::kClose, cmd::kSave, cmd::kFirstView + 7, cmd::kOpenOutputFolder, cmd::kBuild,
+          cmd::kExport, cmd::kFirstSdk + 1, cmd::kFirstTarget, cmd::kOutputPane})
         EXPECT_TRUE(enabled(id)) << id;
+    EXPECT_FALSE(enabled(cmd::kTargetSimple) || enabled(cmd::kMoveDown)); // the Designer's
     EXPECT_TRUE(submenu("SDK")->menuAction()->isEnabled());
     EXPECT_EQ(submenu("SDK")->actions().size(), 2);
     EXPECT_EQ(std::tuple(platforms->count(), platforms->currentText()),
               std::tuple(3, "Phone (GCCE)"));
     EXPECT_EQ(std::tuple(window->statusPane()->messageText(), window->statusPane()->languageText()),
               std::tuple("Package was successfully opened", "English"));
-    EXPECT_EQ(recentMenuTexts(), QStringList{"1 " + QString::fromStdString(dir.file("Demo.pkg"))});
+    EXPECT_EQ(recentMenuTexts(), QStringList{"1 " + QString::fromStdString(path)});
 
     // The tool bar list, the menu radio entries and the configuration move together.
     commands.execute(cmd::kFirstPlatform + 2);
@@ -159,13 +161,39 @@ TEST_F(MainWindowTest, PackageCommandsFollowTheOpenPackageAndTheSdks) {
     commands.execute(cmd::kFirstSdk + 1);
     EXPECT_EQ(app->configuration.currentSdk(), app->configuration.sdkAt(1));
     EXPECT_TRUE(commands.action(cmd::kFirstSdk + 1)->isChecked());
-
     commands.execute(cmd::kFirstView + 3);
     EXPECT_EQ(window->activeView(), 3);
     EXPECT_FALSE(commands.action(cmd::kFirstView)->isChecked());
+
+    // Close asks (the answers' meaning is the document's); the window goes back to empty.
+    boxes.answers = {MessageAnswer::No};
+    commands.execute(cmd::kClose);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kSaveChanges));
+    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
+    for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView, cmd::kOpenOutputFolder, cmd::kBuild,
+                   cmd::kExport})
+        EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_FALSE(commands.action(cmd::kFirstView)->isChecked());
+    EXPECT_EQ(window->statusPane()->languageText(), "");
+
+    // Opening another package asks about the open one first; Yes saves it.
+    openThroughDialog(path);
+    boxes.answers = {MessageAnswer::Yes};
+    openThroughDialog(packageFile("Other.pkg"));
+    EXPECT_EQ(ReadBytes(path).substr(0, 2), "\xFF\xFE"); // rewritten as UTF-16
+    EXPECT_EQ(window->windowTitle(), "Other.pkg - Orchardly Tinderbridge 1.0");
 }
 
-TEST_F(MainWindowTest, WithoutSdksBuildingStaysGreyedWithAPackageOpen) {
+TEST_F(MainWindowTest, SdkMenuHasTwentyEntriesAndNoneGreysBuilding) {
+    start(21);
+    QList<QAction*> entries = submenu("SDK")->actions();
+    ASSERT_EQ(entries.size(), 20);
+    EXPECT_EQ(entries.back(), commands.action(cmd::kFirstSdk + 19));
+    EXPECT_TRUE(entries.front()->isChecked());
+
+    window.reset();
     start(0);
     openThroughDialog(packageFile());
     ASSERT_EQ(window->mode(), MainWindowMode::Editing);
@@ -176,41 +204,6 @@ TEST_F(MainWindowTest, WithoutSdksBuildingStaysGreyedWithAPackageOpen) {
         EXPECT_FALSE(submenu(title)->menuAction()->isEnabled()) << title;
     QComboBox* targets = window->configurationLists()->targetList();
     EXPECT_FALSE(targets->isEnabled() || targets->count());
-}
-
-TEST_F(MainWindowTest, OnlyTwentySdksHaveMenuEntries) {
-    start(21);
-    QList<QAction*> entries = submenu("SDK")->actions();
-    ASSERT_EQ(entries.size(), 20);
-    EXPECT_EQ(entries.back(), commands.action(cmd::kFirstSdk + 19));
-    EXPECT_TRUE(entries.front()->isChecked());
-}
-
-TEST_F(MainWindowTest, CloseAsksAndCancelNoYesDoWhatTheySay) {
-    start(1);
-    std::string path = packageFile();
-    openThroughDialog(path);
-
-    boxes.answers = {MessageAnswer::Cancel};
-    commands.execute(cmd::kClose);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kSaveChanges));
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNoCancel);
-    EXPECT_TRUE(app->document.isOpen());
-
-    boxes.answers = {MessageAnswer::No};
-    commands.execute(cmd::kClose);
-    EXPECT_FALSE(app->document.isOpen());
-    EXPECT_EQ(state(), std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
-    EXPECT_FALSE(enabled(cmd::kSave) || commands.action(cmd::kFirstView)->isChecked());
-    EXPECT_EQ(window->statusPane()->languageText(), "");
-
-    // Opening another package asks about the open one first; Yes saves it.
-    openThroughDialog(path);
-    boxes.answers = {MessageAnswer::Yes};
-    openThroughDialog(packageFile("Other.pkg"));
-    EXPECT_EQ(ReadBytes(path).substr(0, 2), "\xFF\xFE"); // rewritten as UTF-16
-    EXPECT_EQ(window->windowTitle(), "Other.pkg - Orchardly Tinderbridge 1.0");
 }
 
 TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
@@ -235,13 +228,7 @@ TEST_F(MainWindowTest, FailuresAndMissingFilesShowTheirMessages) {
     ASSERT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(boxes.shown[2].text, ui::ToQString(messages::SaveMessage(err::kNotFound)));
     EXPECT_TRUE(app->document.isOpen());
-
-    boxes.answers = {MessageAnswer::No};
-    openThroughDialog(path);
-    ASSERT_EQ(boxes.shown.size(), 5u); // the close question, then the message
-    EXPECT_EQ(boxes.shown[4].text, ui::ToQString(messages::OpenMessage(err::kNotFound)));
-    EXPECT_EQ(window->mode(), MainWindowMode::Empty);
-    EXPECT_TRUE(desktop.opened.empty());
+    EXPECT_TRUE(desktop.opened.empty()); // an unreadable package: startup_gui_test
 }
 
 TEST_F(MainWindowTest, HelpAndOutputFolderWithAndWithoutADesktopApplication) {
@@ -358,24 +345,20 @@ TEST_F(MainWindowTest, StatusTextsReturnToReadyAfterTheirTime) {
     EXPECT_TRUE(WaitFor([&] { return status.messageText() == "Ready"; }));
 }
 
-TEST_F(MainWindowTest, WelcomePageGoesOnOpenAndBlocksTheOutputPaneCommand) {
-    start(1);
-    window->setMode(MainWindowMode::Welcome);
-    ASSERT_NE(window->welcomePage(), nullptr);
-    EXPECT_FALSE(enabled(cmd::kOutputPane));
-    EXPECT_FALSE(commands.execute(cmd::kOutputPane));
-
-    openThroughDialog(packageFile());
-    EXPECT_EQ(std::tuple(window->mode(), window->welcomePage() == nullptr, window->activeView()),
-              std::tuple(MainWindowMode::Editing, true, 0));
-    EXPECT_TRUE(enabled(cmd::kOutputPane));
-}
-
+// The divider is the view area's height: a resize goes to the output pane; hiding the pane
+// keeps it.
 TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
+    settings.dividerPosition = 200;
     start(1);
     window->move(40, 50); // the frame's position, as the settings keep it
     window->resize(900, 700);
     window->show();
+    EXPECT_TRUE(WaitFor([&] { return window->outputPane()->isVisible(); }));
+    window->resize(900, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->view(0)->parentWidget()->height(), 200);
+    window->storePlacement();
+    EXPECT_EQ(settings.dividerPosition, 200);
     commands.execute(cmd::kToolBar);
     commands.execute(cmd::kOutputPane);
     EXPECT_FALSE(commands.action(cmd::kOutputPane)->isChecked());
@@ -383,13 +366,13 @@ TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
 
     boxes.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isVisible() && app->document.isOpen());
 
     boxes.answers = {MessageAnswer::No};
     EXPECT_TRUE(window->close());
-    const AppSettings& s = settings; // the divider keeps its default while the pane is hidden
+    const AppSettings& s = settings;
     EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.dividerPosition),
-              std::tuple(40, 50, 900, 700, 390));
+              std::tuple(40, 50, 900, 600, 200));
     EXPECT_EQ(
         std::tuple(s.windowMaximized, s.toolBarVisible, s.statusBarVisible, s.outputPaneVisible),
         std::tuple(false, false, true, false));
@@ -428,19 +411,6 @@ TEST_F(MainWindowTest, DisabledViewBarLabelsAndToolBarButtonsLookDisabled) {
         EXPECT_GE(strongest, 40) << action->toolTip().toStdString() << " is gone";
     }
     EXPECT_EQ(disabledButtons, 6); // Save, the Designer's four, Build
-}
-
-TEST_F(MainWindowTest, DividerIsTheViewAreaHeight) {
-    settings.dividerPosition = 200;
-    start(1);
-    window->setGeometry(0, 0, 900, 700);
-    window->show();
-    EXPECT_TRUE(WaitFor([&] { return window->outputPane()->isVisible(); }));
-    window->resize(900, 600); // the output pane takes the change
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->view(0)->parentWidget()->height(), 200);
-    window->storePlacement();
-    EXPECT_EQ(settings.dividerPosition, 200);
 }
 
 } // namespace

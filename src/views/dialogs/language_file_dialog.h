@@ -10,7 +10,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QWidget;
 
 namespace tb {
 

@@ -7,7 +7,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QWidget;
 
 namespace tb {
 

@@ -1,5 +1,6 @@
 #include "build_run_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tb::test {
@@ -41,29 +42,16 @@ TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
     EXPECT_EQ(LastOf(recorder.all), "8002");
 }
 
-TEST_F(BuildRunTest, MissingHelperNamesTheFileLookedFor) {
-    controller.setInstallFolder(dir.file("nowhere"));
-    build();
-    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8006", "8005(1)", "8003"}));
-    EXPECT_EQ(LastOf(lines()), "Error, could not find 'TBBuildHelper'; your installation seems "
-                               "corrupt, please reinstall Tinderbridge and try again");
-    EXPECT_TRUE(temporaryFolderEmpty());
-}
-
+// The log's texts and the built UIDs are linux_tools_test's; here the events and the files.
 TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
     ScopedEnv open("FAKE_MAKESIS_NO_FINAL_NEWLINE", "1"); // the last line is still handled
     const InstallItem* second = addFile(u".\\data\\b.txt");
     build();
     EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8002"}));
-    EXPECT_EQ(lastLines(3),
-              "|Package was successfully built to '" + outputFile() + "'|" + kNotSigned + "|");
-    EXPECT_NE(log().find("Adding " + dir.file("data/b.txt") + "...\r\n"), std::string::npos);
+    EXPECT_EQ(LastOf(lines()), kNotSigned);
     ASSERT_EQ(recorder.items.size(), 2u);
     EXPECT_EQ(recorder.items[1], second);
-    const std::string sis = ReadBytes(outputFile());
-    ASSERT_GE(sis.size(), 16u);
-    EXPECT_EQ(sis.substr(8, 4), std::string("\x34\x12\x00\xA0", 4));
-    EXPECT_TRUE(temporaryFolderEmpty());
+    EXPECT_TRUE(std::filesystem::exists(outputFile()) && temporaryFolderEmpty());
 }
 
 TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
@@ -72,8 +60,6 @@ TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
                         fromHostPath(dir.write("dev.key", "ENCRYPTED:pass word"))};
     build();
     EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
-    EXPECT_NE(log().find("\r\n\r\nSigning package...\r\n"), std::string::npos);
-    EXPECT_EQ(LastOf(lines()), "Package was successfully built to '" + outputFile() + "'");
     EXPECT_EQ(log().find("pass word"), std::string::npos);
     const std::vector<std::string> args = readLines(dir.file("argv"));
     ASSERT_EQ(args.size(), 7u);
@@ -107,61 +93,57 @@ TEST_F(BuildRunTest, OutputFolderWithOrWithoutFinalSeparatorGivesOnePath) {
     }
 }
 
-TEST_F(BuildRunTest, ToolFailuresFailTheBuild) {
-    addFile(u".\\data\\missing.txt");
-    build();
-    EXPECT_EQ(lastLines(3),
-              "Error, can not find file '" + dir.file("data/missing.txt") + "'||Build failed|");
-    EXPECT_EQ(LastOf(recorder.all), "8003");
-
-    // A tool that ends with 0 but writes nothing; an old output must not pass for the new.
+// A tool that ends with 0 but writes nothing; an old output must not pass for the new.
+TEST_F(BuildRunTest, ToolWritingNothingFailsTheBuild) {
     std::ofstream(outputFile()) << "old";
     ScopedEnv silent("FAKE_MAKESIS_NO_FILE", "1");
-    package->items.clear();
-    addFile(u".\\data\\a.txt");
-    recorder.clear();
     build();
     EXPECT_EQ(LastOf(recorder.all), "8003");
     EXPECT_FALSE(std::filesystem::exists(outputFile()));
 }
 
-TEST_F(BuildRunTest, SigningFailuresLeaveNoOutput) {
+// What the signing failures print is linux_tools_test's; here what signsis is given.
+TEST_F(BuildRunTest, SigningToolGetsFullPathsAndNoEmptyPassphrase) {
     ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
     const std::string cert = dir.write("dev.cer", "c");
     const std::string key = dir.write("keys/dev.key", "ENCRYPTED:secret");
     // A key stored relative to the package folder reaches the tool as a full path.
     package->signing = {true, u"", fromHostPath(cert), u"keys\\dev.key"};
-    build(); // a key without its passphrase is explained
-    EXPECT_EQ(lastLines(3), "Error, the private key requires a passphrase||Build failed|");
-    EXPECT_FALSE(std::filesystem::exists(outputFile()));
+    build();
+    EXPECT_EQ(LastOf(recorder.all), "8003");
     const std::vector<std::string> args = readLines(dir.file("argv"));
     ASSERT_EQ(args.size(), 6u); // an empty passphrase ends the arguments after the key
     EXPECT_EQ(std::tie(args[0], args[1], args[3], args[4], args[5]),
               std::tuple("-s", outputFile(), cert, key, "--"));
-
-    ScopedEnv silent("FAKE_SIGNSIS_NO_FILE", "1"); // signing that writes nothing
-    dir.write("keys/dev.key", "k");
-    recorder.clear();
-    build();
-    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8003"}));
-    EXPECT_FALSE(std::filesystem::exists(outputFile()));
 }
 
-TEST_F(BuildRunTest, HelperKilledBySignalIsAFailure) {
-    ScopedEnv kill("FAKE_MAKESIS_KILL_PARENT", "1");
-    build();
-    EXPECT_EQ(lastLines(2), "|Build failed|");
-    EXPECT_EQ(LastOf(recorder.all), "8003");
-    EXPECT_EQ(recorder.terminals, 1);
-}
-
-TEST_F(BuildRunTest, UnwritableTemporaryFolderFailsWithTheReason) {
+// The helper missing, killed by a signal, or no temporary folder to write the package to.
+TEST_F(BuildRunTest, HelperFailuresFailTheBuildOnce) {
     const std::string notAFolder = dir.write("file", "x");
-    ScopedEnv tmpdir("TMPDIR", notAFolder);
-    build();
-    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8006", "8005(1)", "8003"}));
-    EXPECT_EQ(lastLines(3), "Error, can not write the temporary package file 'App.pkg' to '" +
-                                notAFolder + "': Not a directory||Build failed|");
+    const struct {
+        const char* variable; // set to value for the build
+        std::string value;
+        std::string ending; // the last lines, each followed by '|'
+    } cases[] = {
+        {nullptr,
+         {},
+         "Error, could not find 'TBBuildHelper'; your installation seems corrupt, please "
+         "reinstall Tinderbridge and try again|"},
+        {"FAKE_MAKESIS_KILL_PARENT", "1", "|Build failed|"},
+        {"TMPDIR", notAFolder,
+         "Error, can not write the temporary package file 'App.pkg' to '" + notAFolder +
+             "': Not a directory||Build failed|"},
+    };
+    for (const auto& c : cases) {
+        controller.setInstallFolder(c.variable ? TB_HELPER_DIR : dir.file("nowhere"));
+        ScopedEnv variable(c.variable ? c.variable : "TB_UNUSED", c.value.c_str());
+        recorder.clear();
+        build();
+        EXPECT_EQ(lastLines(size_t(std::count(c.ending.begin(), c.ending.end(), '|'))), c.ending);
+        EXPECT_EQ(LastOf(recorder.all), "8003");
+        EXPECT_EQ(recorder.terminals, 1);
+        EXPECT_TRUE(temporaryFolderEmpty());
+    }
 }
 
 } // namespace

@@ -82,8 +82,8 @@ TEST_F(DependenciesViewTest, AddFormEnablesVersionsForPackagesOnly) {
     EXPECT_EQ(view->list()->selectedRows(), QList<int>{1}) << "the new row is selected";
 }
 
-// A quoted name, an empty hexadecimal UID and a bad version box are refused, the box at fault
-// getting the focus; no version wraps, an empty box is the wildcard. Cancel adds nothing.
+// What each box refuses is DependencyTextsTest's and NumberBoxesTest's; here the dialog shows
+// the message and puts the focus on the box at fault. Cancel adds nothing.
 TEST_F(DependenciesViewTest, TheDialogRefusesWhatAFieldCannotHold) {
     add([&](DependencyDialog& d) { d.reject(); });
     EXPECT_EQ(rows().rowCount(), 3);
@@ -97,22 +97,19 @@ TEST_F(DependenciesViewTest, TheDialogRefusesWhatAFieldCannotHold) {
         EXPECT_FALSE(d.submit());
         EXPECT_EQ(d.focusWidget(), d.uidBox());
         d.uidBox()->setText("536879650");
-        for (const char* bad : {"1a", "4294967295", "2147483648", "-1"}) {
-            d.fixedBox(1)->setText(bad);
-            EXPECT_FALSE(d.submit()) << bad;
-            EXPECT_EQ(d.focusWidget(), d.fixedBox(1)) << bad;
-        }
+        d.fixedBox(1)->setText("2147483648");
+        EXPECT_FALSE(d.submit());
+        EXPECT_EQ(d.focusWidget(), d.fixedBox(1));
         d.fixedBox(0)->setText("2147483647");
         d.fixedBox(1)->setText("");
         d.fixedBox(2)->setText("0x10");
         EXPECT_TRUE(d.submit());
     });
-    const QString version = "Invalid version. The version must be a number or a '*' character.";
     EXPECT_EQ(shownTexts(),
               (std::vector<QString>{
                   "Invalid name. The name cannot contain any \" characters.",
-                  "Invalid UID. The UID must be specified in hexadecimal or normal form.", version,
-                  version, version, version}));
+                  "Invalid UID. The UID must be specified in hexadecimal or normal form.",
+                  "Invalid version. The version must be a number or a '*' character."}));
     EXPECT_EQ(cells(3), (QStringList{"Lib2", "2147483647.*.16", "Package"}));
     EXPECT_EQ(package().packageDependencies.back()->uid, 536879650u);
 }

@@ -156,20 +156,11 @@ TEST_F(ActionDialogsTest, ConditionsAreCheckedByTheGrammarAndComeBackParsed) {
     start->number = 1;
     WhenModal<ConditionDialog> answer([&](ConditionDialog& dialog) {
         EXPECT_EQ(dialog.conditionBox()->text(), "option1");
-        const struct {
-            const char* text;
-            const char* message;
-        } refused[] = {
-            {"", "The condition is not valid: the condition ends too early."},
-            {"package(0x1) )", "The condition is not valid: the condition is complete before ')'."},
-            {"Colour = 1", "The condition is not valid: 'Colour' is not known in a condition."},
-        };
-        for (const auto& c : refused) {
-            boxes.shown.clear();
-            dialog.conditionBox()->setText(c.text);
-            EXPECT_FALSE(dialog.submit());
-            EXPECT_EQ(shownTexts(), std::vector<QString>{c.message});
-        }
+        // The grammar's messages are the condition parser's tests'; here one shows.
+        dialog.conditionBox()->setText("Colour = 1");
+        EXPECT_FALSE(dialog.submit());
+        EXPECT_EQ(shownTexts(), std::vector<QString>{"The condition is not valid: 'Colour' is "
+                                                     "not known in a condition."});
         dialog.conditionBox()->setText("NOT package(0xA0001234) and language=2");
         EXPECT_TRUE(dialog.submit());
     });

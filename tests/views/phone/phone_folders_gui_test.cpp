@@ -1,20 +1,13 @@
-#include "editing/user_folder_tree.h"
+// The folder rules (names, files below a folder, renamed targets) are PhoneRulesTest's; here
+// the view asks, refuses as it is typed and edits the package in one batch.
 #include "views/phone/phone_view_fixture.h"
 
 #include "ui/qt_text.h"
-
-#include <sstream>
 
 namespace tb::test {
 namespace {
 
 using ui::MessageAnswer;
-
-const QString kFolderExists = QStringLiteral("Folder already exist.\nPlease enter a new name.");
-const QString kBadFolderName = QStringLiteral(
-    "The folder name cannot:\r\n- Contain any of the following characters: < > : \" / \\ ? * "
-    "|\r\n- be system reserved names, including 'CON', 'AUX', 'PRN, 'COM1' and 'LPT1'\r\n- be "
-    "'.' or '..'\r\n\r\nPlease enter a valid name.");
 
 std::string PrivateFolders(const PackageDocument& document) {
     std::string text;
@@ -23,24 +16,9 @@ std::string PrivateFolders(const PackageDocument& document) {
     return text;
 }
 
-// text line by line, the lines holding part with it changed to replacement, or dropped for none.
-std::string Edited(const std::string& text, const std::string& part, const char* replacement) {
-    std::string edited, line;
-    std::istringstream lines(text);
-    while (std::getline(lines, line)) {
-        const size_t at = line.find(part);
-        if (at != std::string::npos && !replacement)
-            continue;
-        if (at != std::string::npos)
-            line.replace(at, part.size(), replacement);
-        edited += line + "\n";
-    }
-    return edited;
-}
-
-// New folders count from NewFolder2 and open their label edit; a sibling's name (in any case)
-// and a reserved name are refused, each reopening the edit on the refused text.
-TEST_F(PhoneViewTest, NewFoldersAndRenameRefusals) {
+// New folders count from NewFolder2 and open their label edit; a refused name reopens the edit
+// on the refused text. The new folder then takes the files renamed into it.
+TEST_F(PhoneViewTest, NewFoldersRefusalsAndARenameThatCarriesTheFiles) {
     select({"[Private]"});
     view.addFolder();
     ASSERT_TRUE(editor());
@@ -51,55 +29,35 @@ TEST_F(PhoneViewTest, NewFoldersAndRenameRefusals) {
     select({"[Private]"});
     view.addFolder();
     EXPECT_EQ(SelectedPath(tree), "[Private]/NewFolder2");
-    const struct {
-        const char* name;
-        const QString& message;
-    } refusals[] = {{"DATA", kFolderExists},
-                    {"NewFolder", kFolderExists},
-                    {"aux", kBadFolderName},
-                    {"a:b", kBadFolderName},
-                    {"", kBadFolderName}};
-    for (const auto& refusal : refusals) {
+    const QString refusals[] = {
+        "Folder already exist.\nPlease enter a new name.",
+        "The folder name cannot:\r\n- Contain any of the following characters: < > : \" / \\ ? "
+        "* |\r\n- be system reserved names, including 'CON', 'AUX', 'PRN, 'COM1' and "
+        "'LPT1'\r\n- be '.' or '..'\r\n\r\nPlease enter a valid name."};
+    const char* const refused[] = {"DATA", "aux"};
+    for (int i = 0; i < 2; ++i) {
         boxes.shown.clear();
-        enterName(refusal.name);
-        ASSERT_EQ(boxes.shown.size(), 1u) << refusal.name;
-        EXPECT_EQ(boxes.shown[0].text, refusal.message);
+        enterName(refused[i]);
+        EXPECT_EQ(shownTexts(), std::vector<QString>{refusals[i]});
         ASSERT_TRUE(editor()) << "the edit opens again";
-        EXPECT_EQ(editor()->text(), refusal.name);
-        EXPECT_EQ(SelectedPath(tree), "[Private]/NewFolder2");
+        EXPECT_EQ(editor()->text(), refused[i]);
     }
-    boxes.shown.clear();
     enterName("Docs");
-    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(PrivateFolders(document), "data,Docs,NewFolder,other");
-    EXPECT_EQ(children({"[Private]"}),
-              "data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},Docs,NewFolder,other{d.txt},"
-              "readme.txt");
     EXPECT_FALSE(document.modified()) << "empty folders are not in the package";
-
     select({"[Resources]"});
     view.addFolder();
     EXPECT_EQ(PrivateFolders(document), "data,Docs,NewFolder,other") << "private only";
-}
 
-// Every file below the folder, in options and condition branches too, follows the new name in
-// one batch; files beside it do not.
-TEST_F(PhoneViewTest, RenameCarriesEveryFileBelowTheFolder) {
-    const std::string before = Targets(document);
+    log.seen.clear();
     select({"[Private]", "data"});
     view.renameFolder();
-    enterName("Docs");
-    EXPECT_EQ(Targets(document), Edited(before, "\\a0001234\\data\\", "\\a0001234\\Docs\\"));
+    enterName("Stuff");
+    EXPECT_EQ(Targets(document).find("\\a0001234\\data\\"), std::string::npos);
+    EXPECT_NE(Targets(document).find("\\a0001234\\Stuff\\sub\\deep\\c.txt"), std::string::npos);
     EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Changed Phone", "Changed Phone",
                                                   "Changed Phone", "Changed Phone", ")"}));
-    EXPECT_EQ(SelectedPath(tree), "[Private]/Docs");
-
-    // A nested folder, and only the case changed.
-    select({"[Private]", "Docs", "sub"});
-    view.renameFolder();
-    enterName("SUB");
-    EXPECT_NE(Targets(document).find("\\Docs\\SUB\\deep\\c.txt"), std::string::npos);
-    EXPECT_EQ(SelectedPath(tree), "[Private]/Docs/SUB");
+    EXPECT_EQ(SelectedPath(tree), "[Private]/Stuff");
 }
 
 // The folder's files go at any depth, from options and condition branches too, with its
@@ -113,14 +71,11 @@ TEST_F(PhoneViewTest, RemovingAFolderTakesItsFilesInsideOptionsAndConditions) {
     view.removeNode();
     EXPECT_EQ(shownTexts(), std::vector<QString>(
                                 2, "'data' and all its files will be removed from the package."));
-    EXPECT_EQ(Targets(document), Edited(before, "\\a0001234\\data\\", nullptr));
+    EXPECT_EQ(Targets(document).find("\\a0001234\\data\\"), std::string::npos);
     EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Removed Phone", "Removed Phone",
                                                   "Removed Phone", "Removed Phone", ")"}));
-    EXPECT_EQ(PrivateFolders(document), "other");
     EXPECT_EQ(children({"[Private]"}), "other{d.txt},readme.txt");
-
-    // The option and the condition stay, now without files; the package still saves.
-    EXPECT_EQ(document.save(), err::kOk);
+    EXPECT_EQ(document.save(), err::kOk) << "the option and the condition stay, empty";
 }
 
 // Files go to the end of the top level with the folder's path, whatever their extension
@@ -130,11 +85,8 @@ TEST_F(PhoneViewTest, AddsFilesStraightIntoAFolder) {
                   ui::HostPathToQString(dir.write("in/notes.txt", ""))};
     select({"[Binaries]"});
     view.addFiles();
-    EXPECT_EQ(files.asked.value(1),
-              "Applications (*.exe; *.app) (*.exe *.app);;Dynamic Link Libraries (*.dll);;"
-              "Device Driver Files(*.ldd; *.pdd) (*.ldd *.pdd);;Protocol Modules (*.prt);;"
-              "ECOM Plugins (*.ecomiic; *.plugin) (*.ecomiic *.plugin);;CTL Files (*.ctl);;"
-              "MDL Files (*.mdl);;CSY Files (*.csy);;All Files (*.*)");
+    EXPECT_TRUE(files.asked.value(1).startsWith(
+        "Applications (*.exe; *.app) (*.exe *.app);;Dynamic Link Libraries (*.dll);;"));
     EXPECT_TRUE(Targets(document).ends_with("\\sys\\bin\\tool.exe\n\\sys\\bin\\notes.txt\n"));
     EXPECT_EQ(SelectedPath(tree), "[Binaries]/notes.txt");
     EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Added Phone", "Added Phone", ")"}));
@@ -142,8 +94,6 @@ TEST_F(PhoneViewTest, AddsFilesStraightIntoAFolder) {
     files.many = {ui::HostPathToQString(dir.write("in/b.txt", ""))};
     select({"[Private]", "data", "sub"});
     view.addFiles();
-    EXPECT_EQ(files.asked[1], "All Files (*.*)");
-    EXPECT_TRUE(Targets(document).ends_with("\\private\\a0001234\\data\\sub\\b.txt\n"));
     EXPECT_EQ(children({"[Private]", "data", "sub"}), "b.txt,b.txt,deep{c.txt}");
 
     files.many.clear();

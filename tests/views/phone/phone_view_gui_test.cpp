@@ -59,10 +59,7 @@ TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
         {simple, {"[Private]"}, "add", root},
         {simple, {"[Private]", "data", "sub"}, "add remove", user},
         {simple, {"[Private]", "readme.txt"}, "edit remove", file},
-        {simple, {"[Private]", "data", "cache.dat"}, "edit remove", file},
         {full, {"sys"}, "", "+Add[-File(s)... -Folder ] -Rename | -Remove "},
-        {full, {"sys", "bin"}, "add", fixed},
-        {full, {"private", "a0001234"}, "add", root},
     };
     for (const auto& c : cases) {
         view.setMode(c.mode);
@@ -115,14 +112,6 @@ TEST_F(PhoneViewTest, FollowsTheEditsOfOtherViews) {
     EXPECT_EQ(children({"[Help]"}), "");
     EXPECT_EQ(children({"[Binaries]"}), "readme.txt");
 
-    view.deactivate();
-    ASSERT_TRUE(document.changeItem(
-        readme, [](FileItemBase& file) { file.target = u"\\resource\\plugins\\readme.txt"; }, by));
-    ASSERT_TRUE(document.removeItem(FileWithTarget(document, u"\\resource\\apps\\lang.rsc"), by));
-    view.activate();
-    EXPECT_EQ(children({"[ECOM Plugins]"}), "readme.txt");
-    EXPECT_EQ(children({"[Resources]"}), "");
-
     ASSERT_TRUE(document.changePackage(
         PackageChangeKind::Header, [](Package& package) { package.uid = 0xB; }, &elsewhere));
     EXPECT_EQ(children({"[Private]"}), "data{sub{deep}},Fresh,other")
@@ -130,22 +119,9 @@ TEST_F(PhoneViewTest, FollowsTheEditsOfOtherViews) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(PhoneViewTest, RemovesAFileAfterAsking) {
-    select({"[Private]", "readme.txt"});
-    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
-    view.removeNode();
-    EXPECT_FALSE(document.modified());
-    view.removeNode();
-    EXPECT_EQ(shownTexts(), std::vector<QString>(2, "Are you sure you want to remove "
-                                                    "'readme.txt' from the package?"));
-    EXPECT_EQ(Node(tree, {"[Private]", "readme.txt"}), nullptr);
-    EXPECT_EQ(Targets(document).find("readme.txt"), std::string::npos);
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"Removed Phone"}));
-}
-
-// The file's dialog edits it; its node then shows the new name in its place and stays
-// selected. Cancel changes nothing.
-TEST_F(PhoneViewTest, EditsAFileThroughItsDialog) {
+// The file's dialog edits it, its node then shows the new name in its place; Cancel changes
+// nothing. Removal asks first.
+TEST_F(PhoneViewTest, EditsAndRemovesAFile) {
     select({"[Private]", "readme.txt"});
     {
         WhenModal<InstallFileDialog> cancel([](InstallFileDialog& dialog) { dialog.reject(); });
@@ -159,10 +135,18 @@ TEST_F(PhoneViewTest, EditsAFileThroughItsDialog) {
         });
         view.editFile();
     }
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"Changed FileDialog"}));
     EXPECT_EQ(children({"[Private]"}),
               "Aardvark.txt,data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt}");
     EXPECT_EQ(SelectedPath(tree), "[Private]/Aardvark.txt");
+
+    boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+    view.removeNode();
+    EXPECT_NE(Targets(document).find("Aardvark.txt"), std::string::npos) << "No keeps it";
+    view.removeNode();
+    EXPECT_EQ(shownTexts(), std::vector<QString>(2, "Are you sure you want to remove "
+                                                    "'Aardvark.txt' from the package?"));
+    EXPECT_EQ(Node(tree, {"[Private]", "Aardvark.txt"}), nullptr);
+    EXPECT_EQ(log.seen, (std::vector<std::string>{"Changed FileDialog", "Removed Phone"}));
 }
 
 } // namespace
