@@ -38,7 +38,6 @@ TEST(BuildConfiguration, StartsWithFirstSdkGcceUrelAndNotifiesInOrder) {
     EXPECT_EQ(std::tuple(config.currentSdk(), config.platform(), config.target()),
               std::tuple(config.sdkAt(1), BuildPlatform::Winscw, BuildTarget::Udeb));
 
-    // Out of range: no change, no call.
     log.clear();
     EXPECT_FALSE(config.selectSdk(2) || config.setPlatform(BuildPlatform(3)) ||
                  config.setTarget(BuildTarget(-1)));

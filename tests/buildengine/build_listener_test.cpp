@@ -11,8 +11,6 @@
 namespace tb {
 namespace {
 
-// Writes its name in upper case for build started, in lower case for a stage; leaves the
-// controller when destroyed, as the window's listeners do.
 struct Watcher : BuildListener {
     Watcher(BuildController& c, std::string& l, char n) : controller(c), log(l), name(n) {
         controller.addListener(this);

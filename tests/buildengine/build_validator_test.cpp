@@ -80,8 +80,7 @@ TEST_F(BuildValidatorTest, OptionsAreNumberedOverTheWholeTree) {
 }
 
 TEST_F(BuildValidatorTest, OutputSettings) {
-    for (const char16_t* name :
-         {u"my.app.sis", u"sub/x.sis", u"App.SIS", u"pkg.sis.bak", u"x.sis/y"}) {
+    for (const char16_t* name : {u"my.app.sis", u"App.SIS", u"pkg.sis.bak"}) {
         p.output.outputName = name;
         const bool good = WideText(name).ends_with(u".sis");
         EXPECT_EQ(run(good),
@@ -101,7 +100,6 @@ TEST_F(BuildValidatorTest, OutputSettings) {
     EXPECT_FALSE(unknownFolder.validate());
     EXPECT_EQ(test::LogLines(unknownLog)[1], "Error, no output directory specified");
 
-    p.output.outputName = u"App.sis";
     const std::string folder = dir.path().string();
     for (const std::string& good : {folder + "/", folder + "\\"}) {
         p.output.outputFolder = fromHostPath(good);

@@ -49,8 +49,6 @@ TEST(PathMacros, ExpandSourcePath) {
              Case{u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe",
                   u"E:\\S\\epoc32\\release\\armv5\\udeb\\a.exe"},
              Case{u"$(EPOCROOT)Epoc32\\data\\z\\x.rsc", u"E:\\S\\epoc32\\data\\z\\x.rsc"},
-             Case{u"$(EPOCROOT)", u"E:\\S\\"},
-             Case{u"gfx\\icon.mbm", u"E:\\Work\\App\\gfx\\icon.mbm"},
              Case{u"..\\shared\\a.txt", u"E:\\Work\\shared\\a.txt"},
              Case{u"D:\\x.txt", u"D:\\x.txt"},
              // Generated packages put the macros under absolute or relative paths, twice too.
@@ -69,10 +67,6 @@ TEST(PathMacros, ExpandSourcePath) {
     EXPECT_EQ(ExpandSourcePath(u"$(EPOCROOT)\\Epoc32\\a", u"/w/", upper, BuildPlatform::Gcce,
                                BuildTarget::Urel, PathStyle::Posix),
               u"/Epoc32/epoc32/a");
-    EXPECT_EQ(ExpandSourcePath(u"/x.png", u"/w/", upper, BuildPlatform::Gcce, BuildTarget::Urel,
-                               PathStyle::Posix),
-              u"/x.png");
-    // A Qt-generated template: an absolute POSIX path under the SDK.
     EXPECT_EQ(ExpandSourcePath(u"/sdk/epoc32/release/$(PLATFORM)/$(TARGET)/app.exe", u"/w/", upper,
                                BuildPlatform::Winscw, BuildTarget::Udeb, PathStyle::Posix),
               u"/sdk/epoc32/release/winscw/udeb/app.exe");
@@ -85,11 +79,7 @@ TEST(PathMacros, MacroizeSdkPath) {
     for (const Case& c : {
              Case{u"E:\\S\\epoc32\\release\\winscw\\udeb\\a.dll",
                   u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.dll"},
-             Case{u"E:\\S\\epoc32\\data\\z\\resource\\apps\\a.rsc",
-                  u"$(EPOCROOT)\\epoc32\\data\\z\\resource\\apps\\a.rsc"},
              // Only whole, exact-case folder names right after \epoc32\release\ are replaced.
-             Case{u"E:\\S\\epoc32\\release\\winscw\\udeb\\armv5urel.dll",
-                  u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\armv5urel.dll"},
              Case{u"E:\\S\\EPOC32\\Release\\GCCE\\UREL\\a",
                   u"$(EPOCROOT)\\EPOC32\\Release\\$(PLATFORM)\\$(TARGET)\\a"},
              Case{u"E:\\S\\epoc32\\release\\Gcce\\urel\\a",
@@ -102,7 +92,6 @@ TEST(PathMacros, MacroizeSdkPath) {
              Case{u"E:\\S\\sub\\a.txt", u"$(EPOCROOT)\\sub\\a.txt"},
              Case{u"E:\\S", u"$(EPOCROOT)"},
              Case{u"E:\\S2\\file.txt", u"-"},
-             Case{u"D:\\S\\a", u"-"},
          }) {
         EXPECT_EQ(MacroizeSdkPath(c.in, kSdks).value_or(u"-"), c.out);
         EXPECT_EQ(MacroizeSdkPath(onPosix(c.in), posixSdks(), PathStyle::Posix).value_or(u"-"),
@@ -117,7 +106,7 @@ TEST(PathMacros, MakeStoredPathExpandsBackToTheChosenFile) {
              Case{u"E:\\Work\\shared\\a.txt", u"..\\shared\\a.txt"},
              Case{u"E:\\S\\epoc32\\release\\gcce\\urel\\a.exe",
                   u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe"},
-             Case{u"E:\\S2\\b.txt", u"..\\..\\S2\\b.txt"}, Case{u"D:\\a.mbm", u"D:\\a.mbm"},
+             Case{u"D:\\a.mbm", u"D:\\a.mbm"},
              Case{u"e:\\a.mbm", u"e:\\a.mbm"}, // other drive; on Posix not absolute
          }) {
         EXPECT_EQ(MakeStoredPath(c.in, kBase, kSdks), c.out);

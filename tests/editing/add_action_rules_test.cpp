@@ -23,20 +23,18 @@ std::string menu(AddMenuPlace place, PackageType type, bool multilingual, const 
     return out;
 }
 
-struct MenuCase {
-    AddMenuPlace place;
-    PackageType type;
-    bool multilingual;
-    const char* selected; // null: nothing or the root
-    const char* entries;
-};
-
 TEST(AddActionRulesTest, EachPlaceEnablesTheEntriesItsRuleAllows) {
+    struct MenuCase {
+        AddMenuPlace place;
+        PackageType type;
+        bool multilingual;
+        const char* selected; // null: nothing or the root
+        const char* entries;
+    };
     using P = AddMenuPlace;
     const auto app = PackageType::Application, patch = PackageType::Patch,
                pa = PackageType::PreinstalledApplication, pp = PackageType::PreinstalledAddOn;
     const MenuCase cases[] = {
-        // The button: Option only on an option list, no option list in an option or a branch.
         {P::Button, app, false, nullptr, "+++-++ ---- ++"},
         {P::Button, app, true, nullptr, "+++-++ ++++ ++"},
         {P::Button, app, true, "L", "++++++ ++++ ++"},
@@ -44,25 +42,20 @@ TEST(AddActionRulesTest, EachPlaceEnablesTheEntriesItsRuleAllows) {
         {P::Button, app, false, "i", "++--++ ---- ++"},
         {P::Button, app, false, "c", "+++-++ ---- ++"},
         {P::Button, patch, false, "a", "+++-++ ---- ++"},
-        // Without an item the context menu has the button's rule.
         {P::ContextMenu, app, true, nullptr, "+++-++ ++++ ++"},
-        // The item menu also keeps option lists from beside the actions of an option or branch.
         {P::ItemMenu, app, false, "a", "+++-++ ---- ++"},
         {P::ItemMenu, app, true, "L", "++++++ ++++ ++"},
         {P::ItemMenu, app, false, "o2", "++--++ ---- ++"},
         {P::ItemMenu, app, false, "c", "++--++ ---- ++"},
         {P::ItemMenu, app, false, "h", "++--++ ---- ++"},
         {P::ItemMenu, app, false, "K", "++-+++ ---- ++"},
-        {P::ItemMenu, app, false, "p1", "++--++ ---- ++"},
-        // Pre-installed packages: plain files and embedded packages only, wherever asked.
         {P::Button, pa, false, nullptr, "+----+ ---- --"},
         {P::Button, pa, true, "L", "+----+ +--+ --"},
         {P::ContextMenu, pp, true, "o1", "+----+ +--+ --"},
     };
     for (const MenuCase& c : cases)
         EXPECT_EQ(menu(c.place, c.type, c.multilingual, c.selected), c.entries)
-            << "place " << int(c.place) << " type " << int(c.type) << " multilingual "
-            << c.multilingual << " selected " << (c.selected ? c.selected : "root");
+            << int(c.place) << int(c.type) << c.multilingual << (c.selected ? c.selected : "-");
 }
 
 // Per node: item menu offered, Edit, double-click edits, Remove and how it is confirmed,

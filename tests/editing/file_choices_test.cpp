@@ -10,7 +10,6 @@ namespace tb {
 namespace {
 
 TEST(FileChecksTest, TargetNamesAndMimeTypes) {
-    // The rules are those of util/names; here, which message each refusal gives.
     EXPECT_EQ(CheckTargetName(u"readme.txt"), std::nullopt);
     EXPECT_EQ(CheckTargetName(u""), kEnterTargetName);
     EXPECT_EQ(CheckTargetName(u"con"), kInvalidTargetName);
@@ -28,7 +27,7 @@ TEST(FileChoicesTest, ApplyingChoicesTellsWhetherAnythingChanged) {
     file.runWaitEnd = false;
 
     EXPECT_FALSE(ApplyChoices(file, ChoicesOf(file)));
-    EXPECT_EQ(file.drive, u'c') << "the same entry keeps the letter as written";
+    EXPECT_EQ(file.drive, u'c');
 
     EXPECT_TRUE(ApplyChoices(file, {0, 2, false}));
     EXPECT_EQ(file.drive, u'!');
@@ -57,7 +56,7 @@ TEST(FileChoicesTest, TargetSplitsAtTheLastBackslash) {
     }
 }
 
-// Added files keep their path relative to the package's folder when they can.
+// The stored path's edges are PathMacros', the target's DeviceFolders'.
 TEST(FileSourcesTest, NewFilesAreStoredRelativeWithTheirDefaultTarget) {
     SdkList sdks;
     sdks.push_back(SdkInfo{u"S60", u"S60", u"/opt/sdk"});
@@ -65,8 +64,6 @@ TEST(FileSourcesTest, NewFilesAreStoredRelativeWithTheirDefaultTarget) {
         const char16_t *path, *source, *target;
     } cases[] = {
         {u"/work/app/gfx/a.mbm", u".\\gfx\\a.mbm", u"\\resource\\apps\\a.mbm"},
-        {u"/work/app/App.exe", u".\\App.exe", u"\\sys\\bin\\App.exe"},
-        {u"/work/shared/readme", u"..\\shared\\readme", u"\\private\\a0001234\\readme"},
         {u"/opt/sdk/epoc32/release/gcce/urel/app.exe",
          u"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\app.exe", u"\\sys\\bin\\app.exe"},
     };

@@ -59,7 +59,6 @@ TEST(FileRowsTest, ListedFilesComeFromTheWholeSequence) {
         itemAs<InstallFileItem>(text[name])->target = u"\\x";
     itemAs<InstallFileItem>(text["m"])->fileType = FileType::FM;
     itemAs<InstallFileItem>(text["n"])->fileType = FileType::FN;
-    // t has no target
     auto language = std::make_unique<InstallLanguageFileItem>(1);
     language->target = u"\\y";
     AppendChild(sequence, std::move(language), nullptr);

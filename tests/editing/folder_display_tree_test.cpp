@@ -19,7 +19,6 @@ protected:
         tree.addFoldersOf(u"\\private\\a0001234\\alpha\\inner\\x.txt", kUid);
     }
 
-    // The node with that device path, found by walking down.
     static const FolderNode& node(const std::vector<FolderNode>& roots, std::u16string_view path) {
         for (const FolderNode& root : roots) {
             if (root.devicePath == path)
@@ -59,7 +58,6 @@ TEST_F(FolderDisplayTreeTest, FullModeShowsTheDeviceDirectories) {
               DeviceFolder::Registration);
 }
 
-// What the Phone view and the dialog may do with each kind of node.
 TEST_F(FolderDisplayTreeTest, NodeKindsAndWhatMayBeChosen) {
     const auto roots = BuildFolderTree(FolderDisplayMode::Full, kUid, tree);
     constexpr std::optional<uint32_t> noMask;
@@ -71,7 +69,6 @@ TEST_F(FolderDisplayTreeTest, NodeKindsAndWhatMayBeChosen) {
         bool anyFile, rscLimited, exeLimited, noMaskLimited;
     } cases[] = {
         {u"\\private", 0, true, false, false, false, false, false},
-        {u"\\resource", 0, true, false, false, false, false, false},
         {u"\\private\\10003a3f\\import", 0, true, false, false, false, false, false},
         {u"\\sys\\bin", 1, true, false, true, false, true, true},
         {u"\\private\\10003a3f\\import\\apps", 4, true, false, true, true, false, true},
@@ -107,7 +104,6 @@ TEST_F(FolderDisplayTreeTest, TargetsFindTheirFolderInBothModes) {
         {u"\\resource\\plugins\\p.rsc", u"[ECOM Plugins]", u"\\resource\\plugins"},
         {u"\\private\\10003a3f\\import\\apps\\a_reg.rsc", u"[Registration]",
          u"\\private\\10003a3f\\import\\apps"},
-        {u"\\resource\\help\\a.hlp", u"[Help]", u"\\resource\\help"},
         {u"\\private\\a0001234\\x.txt", u"[Private]", u"\\private\\a0001234"},
         {u"\\private\\A0001234\\ALPHA\\inner\\x.txt", u"inner",
          u"\\private\\a0001234\\alpha\\inner"},

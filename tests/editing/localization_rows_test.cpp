@@ -28,13 +28,6 @@ protected:
         item->name = name;
         return item;
     }
-    Labels labels() {
-        Labels out;
-        for (const LocalizationRow& row : LocalizationRows(package))
-            out.push_back(row.label);
-        return out;
-    }
-
     void SetUp() override {
         package.languages = {1, 2};
         package.names = {u"App", u"App/fr"};
@@ -58,14 +51,16 @@ TEST_F(LocalizationRowsTest, NestedListsAndDialogsAreCountedInSequenceOrder) {
     optionList(branch, {u"in branch"});
     dialog(u"License", branch);
 
-    EXPECT_EQ(labels(), (Labels{u"Package name", u"Vendor", u"Dependency", u"Dependency",
-                                u"Option List 1 : Option 1", u"Option List 1 : Option 2",
-                                u"Option List 2 : Option 1", u"Option List 3 : Option 1",
-                                u"Dialog 1 : Welcome", u"Dialog 2 : License"}));
     std::vector<LocalizationRow> rows = LocalizationRows(package);
-    std::vector<std::u16string> french;
-    for (const LocalizationRow& row : rows)
+    Labels labels, french;
+    for (const LocalizationRow& row : rows) {
+        labels.push_back(row.label);
         french.push_back(RowText(package, row, 1));
+    }
+    EXPECT_EQ(labels, (Labels{u"Package name", u"Vendor", u"Dependency", u"Dependency",
+                              u"Option List 1 : Option 1", u"Option List 1 : Option 2",
+                              u"Option List 2 : Option 1", u"Option List 3 : Option 1",
+                              u"Dialog 1 : Welcome", u"Dialog 2 : License"}));
     EXPECT_EQ(french, (Labels{u"App/fr", u"Vendor/fr", u"S60/fr", u"Qt/fr", u"a/fr", u"b/fr",
                               u"inner/fr", u"in branch/fr", u"", u""}));
     EXPECT_EQ(RowTexts(package, rows.back()), nullptr) << "a dialog's texts are in files";

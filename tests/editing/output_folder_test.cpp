@@ -16,7 +16,6 @@ TEST(OutputFolderTest, ThePackagesFolderIsStoredEmptyACustomOneAsChosen) {
         const char16_t* stored;
     } cases[] = {
         {false, u"/elsewhere", u""}, // "Project folder" whatever the box holds
-        {false, u"", u""},
         {true, u"/home/me/Work/App", u""},
         {true, u"/home/me/Work/App/", u""},
         {true, u"/home/me/Work/App//", u""},

@@ -55,7 +55,6 @@ TEST(SequenceLabelsTest, BranchesNameTheirPlaceAndTheConditionInItsNormalForm) {
 }
 
 TEST(SequenceLabelsTest, NewOptionsAreNumberedByTheirCountAndRemovalNamesTheNode) {
-    EXPECT_EQ(wideToUtf8(NewOptionText(1)), "Option 1");
     EXPECT_EQ(wideToUtf8(NewOptionText(12)), "Option 12");
     const WideText longLabel(400, u'x'); // no message length limit cuts it
     EXPECT_EQ(RemovalQuestion(longLabel),

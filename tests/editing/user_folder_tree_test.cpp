@@ -24,7 +24,6 @@ void AddFile(Package& package, InstallItem* parent, const char16_t* target,
     Add(package, std::move(file), parent);
 }
 
-// Files at every depth, in options and in condition branches, null and language files too.
 std::unique_ptr<Package> SamplePackage() {
     auto package = CreatePackage({1});
     package->uid = kUid;
@@ -84,7 +83,6 @@ TEST(UserFolderTreeTest, FoldersKnowTheirPathsAndTargetsTheirFolder) {
         {u"\\private\\a0001234\\if\\deep\\missing\\x.txt", deep},
         {u"\\private\\a0001234\\if\\deep\\", deep},
         {u"\\private\\a0001234\\top.txt", &root},
-        {u"\\private\\a0001234\\nowhere\\x.txt", &root},
         {u"\\private\\a0001234", &root},
         {u"\\private\\a00012345\\stray\\x.txt", nullptr},
     };

@@ -45,7 +45,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return ::testing::AssertionFailure() << "missing \"" << wanted[at] << "\" in\n" << all;
 }
 
-// Load, write, load again (equal model), write again (the same text).
 void CheckRoundTrip(const Form& form) {
     SCOPED_TRACE(form.name);
     std::unique_ptr<Package> first;
@@ -172,7 +171,6 @@ TEST(PackageForms, ProjectSamples) {
           "  option Region 33", "    file maps\\region33.map -> e:\\maps\\region33.map FF/RI/wait",
           "  option Region 35",
           "    file maps\\region35.map -> e:\\maps\\region35.map FF/RI/wait"}},
-        // Bytes of an 8-bit encoding keep their value.
         {"latin1_legacy.pkg",
          {"header Recettes du Caf\u00e9 uid=0xa0004c02 type=0 version=1.0.0 compress=1 options=",
           "vendors \u00c9ditions Gourmandes : \u00c9ditions Gourmandes",

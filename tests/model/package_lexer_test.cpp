@@ -33,7 +33,6 @@ TEST(PackageLexerTest, Tokens) {
         {u"*~", "4:* 4:~"},
         {u"a_b9", "1:a 4:_ 1:b 0:9"},
         {u"; plain comment, \"x\"\r\n&", "4:\\n 4:&"},
-        {u";\n", "4:\\n"},
         {u";", ""},
         {u"; output_name \"A.sis\" ; x\n", "1:output_name 2:A.sis 4:\\n"},
         {u"\t;\tsign_package\r\n", "1:sign_package 4:\\n"},

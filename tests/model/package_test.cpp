@@ -63,16 +63,13 @@ TEST(PackageTest, RemoveByIdentityKeepsOrder) {
     for (uint32_t uid : {10, 11, 12})
         (d[uid - 10] = AddDependency(p->deviceDependencies, CreateDependency(1)))->uid = uid;
     EXPECT_TRUE(RemoveDependency(p->deviceDependencies, d[1]));
-    EXPECT_EQ(std::pair(p->deviceDependencies.at(0)->uid, p->deviceDependencies.at(1)->uid),
-              std::pair(10u, 12u));
-    EXPECT_EQ(p->deviceDependencies.size(), 2u);
     EXPECT_FALSE(RemoveDependency(p->packageDependencies, d[0])) << "not in that list";
-
+    ASSERT_EQ(p->deviceDependencies.size(), 2u);
+    EXPECT_EQ(p->deviceDependencies[1]->uid, 12u);
     PackageProperty* a = AddProperty(p->properties, std::make_unique<PackageProperty>());
     AddProperty(p->properties, std::make_unique<PackageProperty>(PackageProperty{3, 4}));
-    EXPECT_TRUE(RemoveProperty(p->properties, a));
-    ASSERT_EQ(p->properties.size(), 1u);
-    EXPECT_EQ(p->properties[0]->key, 3);
+    EXPECT_TRUE(RemoveProperty(p->properties, a) && p->properties.size() == 1);
+    EXPECT_EQ(p->properties.at(0)->key, 3);
 }
 
 } // namespace

@@ -10,19 +10,10 @@ namespace tb {
 namespace {
 
 TEST(LanguageTable, CodesAndNamesIncludingTrailingSpaces) {
-    struct Case {
-        uint32_t number;
-        std::u16string_view code, name;
-    };
-    for (const Case& c :
-         {Case{1, u"EN", u"English"}, Case{11, u"SF", u"Swiss French"},
-          Case{24, u"IF", u"International French"}, Case{46, u"CE", u"English Canadian "},
-          Case{48, u"48", u"English South African"}, Case{84, u"SH", u"Swahili"},
-          Case{91, u"CT", u"Turkish Cyprus "}, Case{98, u"ZU", u"Zulu"}}) {
-        SCOPED_TRACE(c.number);
-        EXPECT_EQ(LanguageCode(c.number), c.code);
-        EXPECT_EQ(LanguageName(c.number), c.name);
-    }
+    for (auto [number, code, name] :
+         {std::tuple(1u, u"EN", u"English"), std::tuple(46u, u"CE", u"English Canadian "),
+          std::tuple(48u, u"48", u"English South African"), std::tuple(98u, u"ZU", u"Zulu")})
+        EXPECT_TRUE(LanguageCode(number) == code && LanguageName(number) == name) << number;
 }
 
 TEST(LanguageTable, EveryCodeReadsBackAsItsOwnNumberAndReservedOnesHaveNone) {
@@ -47,32 +38,25 @@ TEST(LanguageTable, FromCodeIgnoresAsciiCaseOnly) {
 }
 
 TEST(PackageTypeTable, KeywordsAndNames) {
-    struct Case {
-        std::u16string_view shortWord, longWord, name, documentName;
-    };
-    const Case cases[kPackageTypeCount] = {
+    const std::u16string_view cases[kPackageTypeCount][4] = {
         {u"SA", u"SISAPP", u"Application", u"Application"},
         {u"SP", u"SISPATCH", u"Add-on", u"Add-on"},
         {u"PU", u"PARTIALUPGRADE", u"Patch", u"Patch"},
         {u"PA", u"PIAPP", u"Pre-installed application", u"Preinstalled Application"},
         {u"PP", u"PIPATCH", u"Pre-installed add-on", u"Preinstalled Add-on"}};
     for (int32_t t = 0; t < kPackageTypeCount; ++t) {
-        SCOPED_TRACE(t);
-        EXPECT_EQ(PackageTypeKeyword(t), cases[t].shortWord);
-        EXPECT_EQ(PackageTypeName(t), cases[t].name);
-        EXPECT_EQ(PackageTypeDocumentName(t), cases[t].documentName);
-        EXPECT_EQ(PackageTypeFromKeyword(cases[t].shortWord), t);
-        EXPECT_EQ(PackageTypeFromKeyword(cases[t].longWord), t);
+        const auto& [shortWord, longWord, name, documentName] = cases[t];
+        EXPECT_EQ(std::tuple(PackageTypeKeyword(t), PackageTypeName(t), PackageTypeDocumentName(t)),
+                  std::tuple(shortWord, name, documentName));
+        EXPECT_TRUE(PackageTypeFromKeyword(shortWord) == t &&
+                    PackageTypeFromKeyword(longWord) == t);
     }
-    EXPECT_EQ(PackageTypeFromKeyword(u"PartialUpgrade"), 2);
-    EXPECT_EQ(PackageTypeFromKeyword(u"pa"), 3);
-    EXPECT_EQ(PackageTypeFromKeyword(u"SIS"), -1);
-    EXPECT_EQ(PackageTypeFromKeyword(u""), -1);
-    for (int32_t t : {-1, kPackageTypeCount, std::numeric_limits<int32_t>::min()}) {
-        EXPECT_TRUE(PackageTypeKeyword(t).empty());
-        EXPECT_TRUE(PackageTypeName(t).empty());
-        EXPECT_TRUE(PackageTypeDocumentName(t).empty());
-    }
+    EXPECT_TRUE(PackageTypeFromKeyword(u"PartialUpgrade") == 2 &&
+                PackageTypeFromKeyword(u"pa") == 3);
+    EXPECT_TRUE(PackageTypeFromKeyword(u"SIS") == -1 && PackageTypeFromKeyword(u"") == -1);
+    for (int32_t t : {-1, kPackageTypeCount, std::numeric_limits<int32_t>::min()})
+        EXPECT_TRUE(PackageTypeKeyword(t).empty() && PackageTypeName(t).empty() &&
+                    PackageTypeDocumentName(t).empty());
 }
 
 TEST(OptionKeywords, LookupsIgnoreCaseAndKeywordsReadBack) {
@@ -120,14 +104,11 @@ TEST(MimeTables, ExtensionOfTheFileNameComparedExactlyWithFallbacks) {
     };
     for (const Case& c : {Case{MimeForFile, u"C:\\a\\b.jpg", u"image/jpeg", true},
                           Case{MimeForFile, u"C:\\a\\b.JPG", u"text/plain", false},
-                          Case{MimeForFile, u"/home/me/x.png", u"image/png", true},
                           Case{MimeForFile, u"a.tar.movie", u"video/x-sgi-movie", true},
                           Case{MimeForFile, u"C:\\a.b\\readme", u"text/plain", false},
                           Case{MimeForFile, u"/a.b/c", u"text/plain", false},
                           Case{MimeForFile, u"name.", u"text/plain", false},
-                          Case{MimeForFile, u"", u"text/plain", false},
                           Case{ImageMimeForFile, u"logo.mbm", u"image/x-epoc-mbm", true},
-                          Case{ImageMimeForFile, u"gfx\\logo.png", u"image/png", true},
                           Case{ImageMimeForFile, u"logo.svg", u"image/unknown", false},
                           Case{ImageMimeForFile, u"logo.PNG", u"image/unknown", false},
                           Case{ImageMimeForFile, u"/x.y/logo", u"image/unknown", false}}) {

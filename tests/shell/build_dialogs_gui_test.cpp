@@ -88,7 +88,6 @@ TEST_F(BuildDialogsTest, SignedBuildAdvancesWhileModalAndReportsTheBuiltFile) {
               "Signing package...|Validation complete|Building complete|Signing complete");
     EXPECT_EQ(text, "Package 'App' was successfully built to '" + builtFile() + "'");
     EXPECT_FALSE(warningShown);
-    EXPECT_TRUE(std::filesystem::exists(builtFile().toStdString()));
     EXPECT_TRUE(boxes.shown.empty() && shownFiles.empty());
 }
 
@@ -124,7 +123,6 @@ TEST_F(BuildDialogsTest, FailedBuildShowsTheMessageThenTheOutputPane) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
               "Building package failed. See the output view for more information.");
-    EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(boxesWhenPaneShown, 1);
     EXPECT_TRUE(pane.text().contains("Validation failed: 1 error(s)"));
 }

@@ -110,17 +110,23 @@ TEST_F(ListEditorTest, EditAddAndSelectAllByButtonKeyAndDoubleClick) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-// The question's texts per view are checked by the views' tests.
+// The views' tests check which question each view asks.
 TEST_F(ListEditorTest, RemovalAsksOnceAndHandsOverTheRowsLastFirst) {
     PressKey(table(), Qt::Key_Delete);
     editor->removeSelected();
     EXPECT_TRUE(boxes.shown.empty()) << "nothing selected, nothing asked";
 
+    select({1});
+    boxes.answers = {MessageAnswer::No};
+    editor->removeSelected();
     select({0, 2});
     boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
     PressKey(table(), Qt::Key_Delete);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNo);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Are you sure you want to remove 'target 1' from the package?");
+    EXPECT_EQ(boxes.shown[1].text,
+              "Are you sure you want to remove the selected items from the package?");
+    EXPECT_EQ(boxes.shown[1].buttons, ui::MessageButtons::YesNo);
     EXPECT_TRUE(removals.isEmpty()) << "No removes nothing";
     EXPECT_EQ(editor->selectedRows(), (Rows{0, 2})) << "and keeps the selection";
     editor->removeButton()->click();

@@ -18,15 +18,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace tb::test {
@@ -37,13 +42,6 @@ inline QStringList RowCells(const QAbstractItemModel& model, int row) {
     for (int column = 0; column < model.columnCount(); ++column)
         cells << model.index(row, column).data().toString();
     return cells;
-}
-
-inline QStringList HeaderTexts(const QAbstractItemModel& model) {
-    QStringList texts;
-    for (int column = 0; column < model.columnCount(); ++column)
-        texts << model.headerData(column, Qt::Horizontal).toString();
-    return texts;
 }
 
 // The tree in one line: "name{child,child},sibling".
@@ -148,6 +146,62 @@ protected:
     RecordingMessageBoxes boxes;
     ChosenFiles files;
     ModalWatchdog watchdog;
+};
+
+// A view of class View on a package written from text into App/ of the test's folder, shown and
+// active unless told not to. A list view's Add and Edit open a Dialog.
+template <class View, class Dialog = void> class PackageViewTest : public AppTest {
+protected:
+    void open(const std::string& text, bool show = true) {
+        ASSERT_EQ(document.open(dir.write("App/App.pkg", text), false), err::kOk);
+        if (!view)
+            view.reset(create());
+        if (show) {
+            view->show();
+            view->activate();
+        }
+    }
+    // Saves, so that the modified flag tells what comes after.
+    void save() { ASSERT_EQ(document.save(), err::kOk); }
+
+    // The view to test; a test of a view made by a factory says how.
+    virtual View* create() {
+        if constexpr (std::is_abstract_v<View>)
+            return nullptr;
+        else
+            return new View(app, registry, nullptr);
+    }
+
+    // Runs start, which opens a modal dialog of class D, and hands it to act, which closes it.
+    template <class D>
+    void runModal(const std::function<void()>& start, const std::function<void(D&)>& act) {
+        WhenModal<D> when(act);
+        start();
+        EXPECT_TRUE(when.seen());
+    }
+    // D is never deduced: the lambdas given are not std::functions.
+    template <class D = Dialog> void add(const std::type_identity_t<std::function<void(D&)>>& act) {
+        runModal<D>([this] { view->list()->add(); }, act);
+    }
+    template <class D = Dialog>
+    void edit(int row, const std::type_identity_t<std::function<void(D&)>>& act) {
+        view->list()->selectRow(row);
+        runModal<D>([this] { view->list()->editSelected(); }, act);
+    }
+    // Selects exactly rows and removes them, answering the question; gives the texts shown.
+    std::vector<QString> removeRows(const QList<int>& rows, ui::MessageAnswer answer) {
+        QItemSelectionModel* selection = view->list()->table()->selectionModel();
+        selection->clearSelection();
+        for (int row : rows)
+            selection->select(view->list()->model()->index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        boxes.shown.clear();
+        boxes.answers = {answer};
+        view->list()->removeSelected();
+        return shownTexts();
+    }
+
+    std::unique_ptr<View> view;
 };
 
 } // namespace tb::test

@@ -1,3 +1,4 @@
+#include "document/edit_batch.h"
 #include "views/view_fixture.h"
 #include "views/view_page.h"
 
@@ -11,6 +12,7 @@ public:
         : ViewPage(app, registry, QString::fromLatin1(name)) {}
     std::vector<bool> refreshes;
     std::vector<std::string> hooks;
+    using ViewPage::invalidateAfterBatch;
 
 protected:
     void refresh() override { refreshes.push_back(document().isOpen()); }
@@ -65,6 +67,17 @@ TEST_F(ViewPageTest, AShownViewRefreshesAtOnceAHiddenOneWhenShownAndClosingEmpti
     EXPECT_EQ(a.refreshes.size(), before);
     a.activate();
     EXPECT_EQ(a.refreshes.size(), before + 1);
+
+    // Inside an edit batch a view refreshes once, when the batch ends.
+    {
+        EditBatch batch(document);
+        a.invalidateAfterBatch();
+        a.invalidateAfterBatch();
+        EXPECT_EQ(a.refreshes.size(), before + 1);
+    }
+    EXPECT_EQ(a.refreshes.size(), before + 2);
+    a.invalidateAfterBatch();
+    EXPECT_EQ(a.refreshes.size(), before + 3) << "outside a batch at once";
 }
 
 } // namespace

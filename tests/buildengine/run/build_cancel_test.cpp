@@ -9,8 +9,6 @@ using Clock = std::chrono::steady_clock;
 
 class BuildCancelTest : public BuildRunTest {
 protected:
-    // Starts a build and waits until the helper runs, then cancels; returns the seconds
-    // cancelBuild took.
     double cancelWhileRunning() {
         controller.startBuild(packageFile, *package, configuration);
         const auto deadline = Clock::now() + std::chrono::seconds(30);

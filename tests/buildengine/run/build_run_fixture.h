@@ -69,7 +69,6 @@ protected:
         return AppendChild(package->items, std::make_unique<InstallFileItem>(source), nullptr);
     }
 
-    // Starts a build and delivers its events until it has ended and its worker is done.
     void build() { build(configuration); }
     void build(const BuildConfiguration& sdk) {
         controller.startBuild(packageFile, *package, sdk);

@@ -33,7 +33,6 @@ TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("argv")));
     EXPECT_TRUE(temporaryFolderEmpty());
 
-    // The next build starts with an empty log.
     package->output.outputName = u"App.sis";
     recorder.clear();
     build();
@@ -52,20 +51,6 @@ TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
     ASSERT_EQ(recorder.items.size(), 2u);
     EXPECT_EQ(recorder.items[1], second);
     EXPECT_TRUE(std::filesystem::exists(outputFile()) && temporaryFolderEmpty());
-}
-
-TEST_F(BuildRunTest, SignedBuildReportsBothStagesAndKeepsThePassphraseOut) {
-    ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
-    package->signing = {true, u"pass word", fromHostPath(dir.write("dev.cer", "cert")),
-                        fromHostPath(dir.write("dev.key", "ENCRYPTED:pass word"))};
-    build();
-    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
-    EXPECT_EQ(log().find("pass word"), std::string::npos);
-    const std::vector<std::string> args = readLines(dir.file("argv"));
-    ASSERT_EQ(args.size(), 7u);
-    EXPECT_EQ(args[5], "pass word");
-    const std::string sis = ReadBytes(outputFile());
-    EXPECT_EQ(sis.substr(sis.size() - 6), "SIGNED");
 }
 
 // Files written on Windows end the folder with a backslash, and the package's own folder is
@@ -103,21 +88,32 @@ TEST_F(BuildRunTest, ToolWritingNothingFailsTheBuild) {
 }
 
 // What the signing failures print is linux_tools_test's; here what signsis is given.
-TEST_F(BuildRunTest, SigningToolGetsFullPathsAndNoEmptyPassphrase) {
+TEST_F(BuildRunTest, SigningToolGetsFullPathsAndThePassphraseOnlyWhenThereIsOne) {
     ScopedEnv argv("FAKE_SIGNSIS_ARGV_FILE", dir.file("argv"));
     const std::string cert = dir.write("dev.cer", "c");
-    const std::string key = dir.write("keys/dev.key", "ENCRYPTED:secret");
+    const std::string key = dir.write("keys/dev.key", "ENCRYPTED:pass word");
     // A key stored relative to the package folder reaches the tool as a full path.
     package->signing = {true, u"", fromHostPath(cert), u"keys\\dev.key"};
     build();
     EXPECT_EQ(LastOf(recorder.all), "8003");
-    const std::vector<std::string> args = readLines(dir.file("argv"));
+    std::vector<std::string> args = readLines(dir.file("argv"));
     ASSERT_EQ(args.size(), 6u); // an empty passphrase ends the arguments after the key
     EXPECT_EQ(std::tie(args[0], args[1], args[3], args[4], args[5]),
               std::tuple("-s", outputFile(), cert, key, "--"));
+
+    package->signing.passphrase = u"pass word";
+    std::filesystem::remove(dir.file("argv"));
+    recorder.clear();
+    build();
+    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
+    EXPECT_EQ(log().find("pass word"), std::string::npos);
+    args = readLines(dir.file("argv"));
+    ASSERT_EQ(args.size(), 7u);
+    EXPECT_EQ(args[5], "pass word");
+    const std::string sis = ReadBytes(outputFile());
+    EXPECT_EQ(sis.substr(sis.size() - 6), "SIGNED");
 }
 
-// The helper missing, killed by a signal, or no temporary folder to write the package to.
 TEST_F(BuildRunTest, HelperFailuresFailTheBuildOnce) {
     const std::string notAFolder = dir.write("file", "x");
     const struct {

@@ -12,7 +12,6 @@ struct HelperResult {
     std::string output;
 };
 
-// Runs TBBuildHelper alone and collects everything it writes.
 HelperResult runHelper(const std::vector<std::string>& arguments) {
     HelperProcess helper;
     EXPECT_EQ(helper.start(std::string(TB_HELPER_DIR) + "/TBBuildHelper", arguments), 0);
@@ -86,7 +85,6 @@ TEST(OutputDecoder, KeepsACharacterCutBetweenPieces) {
     out += decoder.finish();
     EXPECT_EQ(out, u"caf\u00E9 \U0001F600!");
 
-    // A cut sequence at the very end becomes one replacement character.
     EXPECT_EQ(decoder.decode("a\xC3"), u"a");
     EXPECT_EQ(decoder.finish(), u"\uFFFD");
 }

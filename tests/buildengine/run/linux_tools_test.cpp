@@ -50,7 +50,6 @@ protected:
         }
     }
 
-    // Loads the case's package from a copy in the test folder.
     ErrorCode load(const std::string& name, const std::string& text) {
         packageFile = dir.write(name + ".pkg", text);
         return LoadPackage(packageFile, package);
@@ -70,12 +69,22 @@ protected:
         }
     }
 
+    // The log after "Building package...", up to its first blank line when progressOnly, with
+    // '@' for the package folder.
+    std::vector<std::string> logAfterStart(bool progressOnly) const {
+        const Lines all = lines();
+        std::vector<std::string> out;
+        for (auto at = std::find(all.begin(), all.end(), "Building package...");
+             at != all.end() && ++at != all.end() && !(progressOnly && at->empty());)
+            out.push_back(replaceAll(*at, dir.path().string(), "@"));
+        return out;
+    }
+
     ScopedEnv linux{"FAKE_TOOLS", "linux"};
     BuildConfiguration linuxSdk{
         SdkList{{u"Linux SDK", u"LinuxSDK", fromHostPath(dir.file("sdk")), true}}};
 };
 
-// Files every package here refers to.
 const std::vector<std::string> kDemoFiles = {
     "gfx/logo.png",
     "sdk/epoc32/release/gcce/urel/OrchardNotes.exe",
@@ -92,11 +101,14 @@ const std::vector<std::string> kKeys = {"keys/nopass.cer", "keys/nopass.key=key"
                                         "keys/pass.key=ENCRYPTED:Secr3t!"};
 
 TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
+    const std::string one = "Adding @/files/one.txt...", sign = "Signing package...",
+                      sub = "Adding Package '@/embed/PeerSub.sis'...", logo = "Processing Logo...";
+    const std::string notWritten = "Error, signsis did not write the signed package";
     const Case cases[] = {
         {"Demo",
          kDemoFiles,
          0xa0001234,
-         {"Processing Logo...", "Adding @/sdk/epoc32/release/gcce/urel/OrchardNotes.exe...",
+         {logo, "Adding @/sdk/epoc32/release/gcce/urel/OrchardNotes.exe...",
           "Adding @/sdk/epoc32/data/z/resource/apps/OrchardNotes.rsc...",
           "Adding @/sdk/epoc32/data/z/private/10003a3f/import/apps/OrchardNotes_reg.rsc...",
           "Adding Language dialog 'readme'...", "Adding Language file...",
@@ -105,8 +117,7 @@ TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
         {"Missing",
          {"files/one.txt", "files/three.txt"},
          0,
-         {"Adding @/files/one.txt...", "Adding @/files/two.txt...",
-          "Error, can not find file '@/files/two.txt'"}},
+         {one, "Adding @/files/two.txt...", "Error, can not find file '@/files/two.txt'"}},
         // This makesis knows no pre-installed types.
         {"Preinstalled",
          {"files/one.txt"},
@@ -115,24 +126,21 @@ TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
         {"Embed",
          {"files/one.txt", "files/three.txt", "embed/PeerSub.sis=sis:A0009999"},
          0,
-         {"Adding @/files/one.txt...", "Adding Package '@/embed/PeerSub.sis'...",
+         {one, sub,
           "Error, UID mismatch; the UID in the SIS file(0xA0009999) is different from what is "
           "specified in the package(0xA0008888)"}},
         {"CorruptEmbed",
          {"files/one.txt", "embed/Corrupt.sis=not a SIS file"},
          0,
-         {"Adding @/files/one.txt...", "Adding Package '@/embed/Corrupt.sis'...",
+         {one, "Adding Package '@/embed/Corrupt.sis'...",
           "Error, failed to embed '@/embed/Corrupt.sis', the file is corrupt or it is not a SIS "
           "file"}},
         {"LogoMissing",
          {"files/one.txt"},
          0,
-         {"Processing Logo...", "Error, can not find file '@/gfx/nologo.png'"}},
+         {logo, "Error, can not find file '@/gfx/nologo.png'"}},
         // A PNG logo: the Windows tool wanted MBM, this one takes it.
-        {"LogoBad",
-         {"files/one.txt", "gfx/logo.png=\x89PNG"},
-         0xA0001108,
-         {"Processing Logo...", "Adding @/files/one.txt..."}},
+        {"LogoBad", {"files/one.txt", "gfx/logo.png=\x89PNG"}, 0xA0001108, {logo, one}},
         // English South African is written as its number, which this makesis reads.
         {"Language",
          {"files/text_en.txt", "files/text_sa.txt"},
@@ -141,52 +149,37 @@ TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
         {"Options",
          {"files/one.txt", "files/two.txt", "files/three.txt"},
          0xA0001111,
-         {"Adding @/files/one.txt...", "Adding @/files/two.txt...", "Adding @/files/three.txt..."}},
+         {one, "Adding @/files/two.txt...", "Adding @/files/three.txt..."}},
         // The signing tool names a missing certificate or key and ends with 0, writing nothing.
         {"SignMissingCert",
          {"files/one.txt", "keys/nopass.key"},
          0,
-         {"Adding @/files/one.txt...", "", "Signing package...",
-          "Error, can not find certificate '@/keys/does-not-exist.cer'",
-          "Error, signsis did not write the signed package"}},
+         {one, "", sign, "Error, can not find certificate '@/keys/does-not-exist.cer'",
+          notWritten}},
         {"SignMissingKey",
          {"files/one.txt", "keys/nopass.cer"},
          0,
-         {"Adding @/files/one.txt...", "", "Signing package...",
-          "Error, can not find private key '@/keys/does-not-exist.key'",
-          "Error, signsis did not write the signed package"}},
-        {"SignNoPass",
-         {"files/one.txt", kKeys[0], kKeys[1]},
-         0xA0001113,
-         {"Adding @/files/one.txt...", "", "Signing package..."}},
-        {"SignPassOk",
-         {"files/one.txt", kKeys[2], kKeys[3]},
-         0xA0001114,
-         {"Adding @/files/one.txt...", "", "Signing package..."}},
+         {one, "", sign, "Error, can not find private key '@/keys/does-not-exist.key'",
+          notWritten}},
+        {"SignNoPass", {"files/one.txt", kKeys[0], kKeys[1]}, 0xA0001113, {one, "", sign}},
+        {"SignPassOk", {"files/one.txt", kKeys[2], kKeys[3]}, 0xA0001114, {one, "", sign}},
         {"SignPassMissing",
          {"files/one.txt", kKeys[2], kKeys[3]},
          0,
-         {"Adding @/files/one.txt...", "", "Signing package...",
-          "Error, the private key requires a passphrase"}},
+         {one, "", sign, "Error, the private key requires a passphrase"}},
         {"SignPassWrong",
          {"files/one.txt", kKeys[2], kKeys[3]},
          0,
-         {"Adding @/files/one.txt...", "", "Signing package...",
-          "Error, invalid passphrase for the private key"}},
-        // The output cannot be written (a folder stands in its place: permissions do not bind
-        // root).
+         {one, "", sign, "Error, invalid passphrase for the private key"}},
+        // A folder stands in the output's place: permissions do not bind root.
         {"Readonly",
          {"files/one.txt", "out/Readonly.sis/"},
          0,
-         {"Adding @/files/one.txt...",
-          "Error, can not write the SIS file '@/out/Readonly.sis'; make sure that the output "
-          "folder exists and that you have permission to write to it"}},
+         {one, "Error, can not write the SIS file '@/out/Readonly.sis'; make sure that the output "
+               "folder exists and that you have permission to write to it"}},
         // The Windows tool refused an embedded package with the package's own UID; this one
         // builds it.
-        {"SameUid",
-         {"files/one.txt", "embed/PeerSub.sis=sis:A0009999"},
-         0xA0009999,
-         {"Adding @/files/one.txt...", "Adding Package '@/embed/PeerSub.sis'..."}},
+        {"SameUid", {"files/one.txt", "embed/PeerSub.sis=sis:A0009999"}, 0xA0009999, {one, sub}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.package);
@@ -198,11 +191,7 @@ TEST_F(LinuxToolsBuild, EachSeenCaseGivesItsLog) {
         package->output.outputName = utf8ToWide(std::string(c.package) + ".sis");
         recorder.clear();
         build(linuxSdk);
-        const Lines all = lines();
-        std::vector<std::string> after;
-        for (auto at = std::find(all.begin(), all.end(), "Building package...");
-             at != all.end() && ++at != all.end();)
-            after.push_back(replaceAll(*at, dir.path().string(), "@"));
+        const std::vector<std::string> after = logAfterStart(false);
         std::vector<std::string> expected = {"Processing Languages...",
                                              "Processing General info..."};
         expected.insert(expected.end(), c.log.begin(), c.log.end());
@@ -241,13 +230,7 @@ TEST_F(LinuxToolsBuild, ConditionsNullFilesAndSignatureLines) {
     package->output.outputName = u"Cond.sis";
     EXPECT_EQ(package->signing.privateKey, u"keys\\dev.key"); // kept, but not signing
     build(linuxSdk);
-    const Lines all = lines();
-    auto from = std::find(all.begin(), all.end(), "Building package...");
-    ASSERT_NE(from, all.end());
-    std::vector<std::string> progress;
-    for (++from; from != all.end() && !from->empty(); ++from)
-        progress.push_back(replaceAll(*from, dir.path().string(), "@"));
-    EXPECT_EQ(progress,
+    EXPECT_EQ(logAfterStart(true),
               (std::vector<std::string>{"Processing Languages...", "Processing General info...",
                                         "Adding @/files/one.txt...", "Adding @/files/two.txt...",
                                         "Adding @/files/three.txt...", "Adding @/files/four.txt...",

@@ -1,16 +1,25 @@
+// The dialogs of the Designer's actions other than files: options, embedded packages,
+// conditions and dialogs with their text files.
 #include "views/dialogs/action_dialogs_api.h"
+
+#include "editing/dialog_names.h"
 #include "views/dialogs/condition_dialog.h"
 #include "views/dialogs/edit_option_dialog.h"
+#include "views/dialogs/file_dialog_fixture.h"
 #include "views/dialogs/include_language_package_dialog.h"
 #include "views/dialogs/include_package_dialog.h"
-
-#include "views/dialogs/action_dialog_fixture.h"
+#include "views/dialogs/show_dialog_dialog.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
+
+#include <filesystem>
 
 namespace tb {
 namespace {
 
+using test::ReadBytes;
+using test::TextFileBytes;
 using test::WhenModal;
 
 class ActionDialogsTest : public test::ActionDialogTest {
@@ -59,7 +68,7 @@ TEST_F(ActionDialogsTest, OptionTextsAreCheckedAndOnlyAChangeMarksThePackage) {
     EXPECT_EQ(item->names, (LocalizedText{u"One", u"   ", u"Eins"}));
 }
 
-TEST_F(ActionDialogsTest, IncludePackageEditsOnlyWhetherItIsInstalledAgain) {
+TEST_F(ActionDialogsTest, EditingAnIncludedPackageMarksOnlyAChange) {
     auto package = std::make_unique<IncludePackageItem>(u".\\sub\\Lib.sis");
     package->uid = 0xA00012AB;
     auto* item = add(std::move(package));
@@ -73,6 +82,14 @@ TEST_F(ActionDialogsTest, IncludePackageEditsOnlyWhetherItIsInstalledAgain) {
         EXPECT_EQ(item->unconditional, !check);
         EXPECT_EQ(document.modified(), !check);
     }
+
+    auto languages = std::make_unique<IncludeLanguagePackageItem>(3);
+    languages->paths = {u".\\a.sis", u".\\b.sis", u".\\c.sis"};
+    auto* perLanguage = add(std::move(languages));
+    WhenModal<IncludeLanguagePackageDialog> same(
+        [](IncludeLanguagePackageDialog& dialog) { EXPECT_TRUE(dialog.submit()); });
+    EXPECT_TRUE(EditIncludeLanguagePackage(nullptr, document, perLanguage, kBy));
+    EXPECT_FALSE(document.modified()) << "the rows not chosen again are kept as they were";
 }
 
 TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
@@ -90,19 +107,13 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
             files.answer = QString::fromStdString(path);
             dialog.browseButton()->click();
         };
-        auto refusedWith = [&](const char* message) {
-            boxes.shown.clear();
-            EXPECT_FALSE(dialog.submit());
-            EXPECT_EQ(shownTexts(), std::vector<QString>{message});
-        };
         choose(0, english);
         EXPECT_EQ(dialog.uidLabel()->text(), "0x12345678");
-        refusedWith("You must select a source file for each language.");
-
-        boxes.shown.clear();
+        EXPECT_FALSE(dialog.submit());
         choose(1, shortFile);
         choose(1, dir.file("missing.sis"));
         EXPECT_EQ(shownTexts(), (std::vector<QString>{
+                                    "You must select a source file for each language.",
                                     "The selected file is not a SIS file or it is corrupt.",
                                     "The file could not be opened. The file is in use by another "
                                     "application or you don't have permission to access the "
@@ -112,7 +123,10 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
         choose(1, french);
         choose(2, other);
         EXPECT_EQ(dialog.uidLabel()->text(), "0xBADF00D");
-        refusedWith("All SIS files must have the same UID. Please choose different files.");
+        boxes.shown.clear();
+        EXPECT_FALSE(dialog.submit());
+        EXPECT_EQ(shownTexts(), std::vector<QString>{"All SIS files must have the same UID. "
+                                                     "Please choose different files."});
         choose(2, french);
         dialog.onlyIfNotInstalledBox()->setChecked(false);
         EXPECT_TRUE(dialog.submit());
@@ -125,39 +139,12 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
     EXPECT_TRUE(item->unconditional);
 }
 
-TEST_F(ActionDialogsTest, EditingALanguagePackageKeepsTheRowsNotChosenAgain) {
-    auto package = std::make_unique<IncludeLanguagePackageItem>(3);
-    package->paths = {u".\\a.sis", u".\\b.sis", u".\\c.sis"};
-    package->uid = 0x100;
-    auto* item = add(std::move(package));
-    const std::string other = sisFile("d.sis", 0x200);
-
-    // Unchanged: nothing marked. A file with another UID in one row: refused.
-    WhenModal<IncludeLanguagePackageDialog> same(
-        [](IncludeLanguagePackageDialog& dialog) { EXPECT_TRUE(dialog.submit()); });
-    EXPECT_TRUE(EditIncludeLanguagePackage(nullptr, document, item, kBy));
-    EXPECT_FALSE(document.modified());
-
-    WhenModal<IncludeLanguagePackageDialog> mixed([&](IncludeLanguagePackageDialog& dialog) {
-        EXPECT_EQ(dialog.uidLabel()->text(), "0x100");
-        dialog.sourceList()->setCurrentItem(dialog.sourceList()->topLevelItem(1));
-        files.answer = QString::fromStdString(other);
-        dialog.browseButton()->click();
-        EXPECT_FALSE(dialog.submit());
-        dialog.reject();
-    });
-    EXPECT_FALSE(EditIncludeLanguagePackage(nullptr, document, item, kBy));
-    EXPECT_EQ(item->paths[1], u".\\b.sis");
-    EXPECT_FALSE(document.modified());
-}
-
 TEST_F(ActionDialogsTest, ConditionsAreCheckedByTheGrammarAndComeBackParsed) {
     auto start = std::make_unique<ConditionNode>(ConditionNode::Kind::Option);
     start->number = 1;
     WhenModal<ConditionDialog> answer([&](ConditionDialog& dialog) {
         EXPECT_EQ(dialog.conditionBox()->text(), "option1");
-        // The grammar's messages are the condition parser's tests'; here one shows.
-        dialog.conditionBox()->setText("Colour = 1");
+        dialog.conditionBox()->setText("Colour = 1"); // the parser's message shows
         EXPECT_FALSE(dialog.submit());
         EXPECT_EQ(shownTexts(), std::vector<QString>{"The condition is not valid: 'Colour' is "
                                                      "not known in a condition."});
@@ -170,6 +157,136 @@ TEST_F(ActionDialogsTest, ConditionsAreCheckedByTheGrammarAndComeBackParsed) {
 
     WhenModal<ConditionDialog> cancel([](ConditionDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(AskCondition(nullptr, nullptr));
+}
+
+using ShowDialogTest = test::ActionDialogTest;
+
+// The name rules are DialogNamesTest's and the writing DialogTextFilesTest's; here a new dialog
+// takes imported text, keeps it through a refusal and asks before it replaces a file.
+TEST_F(ShowDialogTest, ANewDialogImportsRefusesATakenNameAndAsksBeforeReplacing) {
+    auto taken = std::make_unique<ShowLanguageDialogItem>(3);
+    taken->name = u"New Dialog";
+    add(std::move(taken));
+    const std::string notes = dir.write("other/notes.txt", "Line one\r\nLine two");
+    dir.write("Readme.txt", "old");
+    WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& dialog) {
+        EXPECT_EQ(dialog.nameBox()->text(), "New Dialog");
+        files.answer = QString::fromStdString(notes);
+        dialog.importButton()->click();
+        EXPECT_EQ(files.asked.value(0), "Import Text From File");
+        files.answer = QString::fromStdString(dir.file("missing.txt"));
+        dialog.importButton()->click();
+        dialog.buttonKindBox()->setCurrentIndex(2);
+        EXPECT_FALSE(dialog.submit());
+        EXPECT_EQ(dialog.textBox()->toPlainText(), "Line one\nLine two");
+        EXPECT_EQ(ReadBytes(dir.file("Readme.txt")), "old");
+        boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
+        dialog.nameBox()->setText("Readme");
+        EXPECT_FALSE(dialog.submit()); // No: the file stays as it was
+        EXPECT_TRUE(dialog.submit());
+    });
+    std::unique_ptr<ShowDialogItem> item = NewShowDialog(nullptr, document);
+    ASSERT_TRUE(item);
+    const QString replace = "The file '" + QString::fromStdString(dir.file("Readme.txt")) +
+                            "' already exists. Do you want to replace it?";
+    EXPECT_EQ(shownTexts(),
+              (std::vector<QString>{ui::ToQString(kImportTextFailed),
+                                    ui::ToQString(kDialogNameTaken), replace, replace}));
+    EXPECT_EQ(item->source, u".\\Readme.txt");
+    EXPECT_EQ(item->textOption, TextOption::TE);
+    EXPECT_EQ(ReadBytes(dir.file("Readme.txt")), TextFileBytes("Line one\r\nLine two"));
+    EXPECT_FALSE(document.modified()); // placing it is the caller's edit
+}
+
+TEST_F(ShowDialogTest, ALanguageDialogWritesOneFilePerLanguageOrNoneAtAll) {
+    // French is shown: its file gets the text, the others start empty.
+    std::filesystem::create_directory(dir.file("Intro_German.txt"));
+    WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& dialog) {
+        dialog.nameBox()->setText("Intro");
+        dialog.textBox()->setPlainText("Bonjour");
+        EXPECT_FALSE(dialog.submit());
+        EXPECT_EQ(shownTexts(), std::vector<QString>{ui::ToQString(kDialogCreateFailed)});
+        EXPECT_FALSE(std::filesystem::exists(dir.file("Intro_English.txt"))) << "rolled back";
+
+        std::filesystem::remove(dir.file("Intro_German.txt"));
+        EXPECT_TRUE(dialog.submit());
+    });
+    std::unique_ptr<ShowLanguageDialogItem> item = NewShowLanguageDialog(nullptr, document);
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->sources, (LocalizedText{u".\\Intro_English.txt", u".\\Intro_French.txt",
+                                            u".\\Intro_German.txt"}));
+    EXPECT_EQ(ReadBytes(dir.file("Intro_English.txt")), TextFileBytes(""));
+    EXPECT_EQ(ReadBytes(dir.file("Intro_French.txt")), TextFileBytes("Bonjour"));
+    EXPECT_EQ(ReadBytes(dir.file("Intro_German.txt")), TextFileBytes(""));
+}
+
+// Only the button kind is part of the package: a new text rewrites the file and nothing else. A
+// save that fails keeps the dialog open and the item as it was.
+TEST_F(ShowDialogTest, EditingMarksThePackageModifiedOnlyForTheButtonKind) {
+    auto readme = std::make_unique<ShowDialogItem>();
+    readme->name = u"Readme";
+    readme->source = u".\\Readme.txt";
+    dir.write("Readme.txt", TextFileBytes("Hello\r\nWorld"));
+    auto* dialog = add(std::move(readme));
+    for (int buttonKind : {0, 1}) {
+        WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& edit) {
+            EXPECT_FALSE(edit.nameBox());
+            edit.textBox()->setPlainText("Hello\nthere");
+            edit.buttonKindBox()->setCurrentIndex(buttonKind);
+            EXPECT_TRUE(edit.submit());
+        });
+        EXPECT_TRUE(EditShowDialog(nullptr, document, dialog, kBy));
+        EXPECT_EQ(ReadBytes(dir.file("Readme.txt")), TextFileBytes("Hello\r\nthere"));
+        EXPECT_EQ(document.modified(), buttonKind == 1);
+        EXPECT_EQ(dialog->textOption, TextOption(buttonKind));
+    }
+
+    ASSERT_EQ(document.save(), 0);
+    WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& edit) {
+        std::filesystem::remove(dir.file("Readme.txt"));
+        std::filesystem::create_directory(dir.file("Readme.txt"));
+        edit.buttonKindBox()->setCurrentIndex(2);
+        EXPECT_FALSE(edit.submit());
+        EXPECT_EQ(shownTexts(), std::vector<QString>{ui::ToQString(kDialogSaveFailed)});
+        edit.reject();
+    });
+    EXPECT_FALSE(EditShowDialog(nullptr, document, dialog, kBy));
+    EXPECT_EQ(dialog->textOption, TextOption::TA);
+    EXPECT_FALSE(document.modified());
+}
+
+// A language added after the dialog was made has no text file yet: OK makes it by the naming
+// rule and the item then names it. A named file that cannot be read is shown read-only and
+// never written back.
+TEST_F(ShowDialogTest, ALanguageWithoutATextFileGetsOneAndAnUnreadableOneIsLeftAlone) {
+    auto item = std::make_unique<ShowLanguageDialogItem>(3);
+    item->name = u"Intro";
+    item->sources = {u".\\Intro_English.txt", u"", u""};
+    auto* dialog = add(std::move(item));
+    WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& edit) {
+        EXPECT_TRUE(edit.textBox()->toPlainText().isEmpty());
+        edit.textBox()->setPlainText("Bonjour");
+        EXPECT_TRUE(edit.submit());
+    });
+    EXPECT_TRUE(EditShowLanguageDialog(nullptr, document, dialog, kBy));
+    EXPECT_EQ(ReadBytes(dir.file("Intro_French.txt")), TextFileBytes("Bonjour"));
+    EXPECT_EQ(dialog->sources,
+              (LocalizedText{u".\\Intro_English.txt", u".\\Intro_French.txt", u""}));
+    EXPECT_TRUE(document.modified());
+
+    ASSERT_EQ(document.save(), 0);
+    std::filesystem::remove(dir.file("Intro_French.txt"));
+    WhenModal<ShowDialogDialog> unreadable([&](ShowDialogDialog& edit) {
+        EXPECT_EQ(edit.textBox()->toPlainText(),
+                  "Error, the file '" + QString::fromStdString(dir.file("Intro_French.txt")) +
+                      "' could not be read. Please make sure the file is available and that "
+                      "you have permission to access the file.");
+        EXPECT_TRUE(edit.textBox()->isReadOnly());
+        EXPECT_TRUE(edit.submit());
+    });
+    EXPECT_TRUE(EditShowLanguageDialog(nullptr, document, dialog, kBy));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Intro_French.txt")));
+    EXPECT_FALSE(document.modified());
 }
 
 } // namespace
