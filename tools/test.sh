@@ -17,11 +17,11 @@ configure build/tsan -DCMAKE_BUILD_TYPE=Debug -DTB_SANITIZE_THREAD=ON -DTB_BUILD
 cmake --build build/tsan -j "$jobs" --target build_run_tests
 TSAN_OPTIONS=halt_on_error=1 build/tsan/bin/build_run_tests
 
-configure build/asan -DCMAKE_BUILD_TYPE=Debug -DTB_SANITIZE=ON -DTB_PCH=ON
+configure build/asan -DCMAKE_BUILD_TYPE=Debug -DTB_SANITIZE=ON
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
-configure build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTB_PCH=ON
+configure build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
