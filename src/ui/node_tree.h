@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QPushButton>
 #include <QTreeWidget>
 
-#include <QPushButton>
 #include <initializer_list>
 
 namespace tb::ui {
