@@ -56,10 +56,10 @@ protected:
     }
 
     void makeFiles(const std::vector<std::string>& files) {
-        for (const std::string& spec : files) {
-            const size_t equals = spec.find('=');
-            const std::string name = spec.substr(0, equals);
-            std::string content = equals == std::string::npos ? "x" : spec.substr(equals + 1);
+        for (const std::string& entry : files) {
+            const size_t equals = entry.find('=');
+            const std::string name = entry.substr(0, equals);
+            std::string content = equals == std::string::npos ? "x" : entry.substr(equals + 1);
             if (content.rfind("sis:", 0) == 0)
                 content = sisFile(uint32_t(std::stoul(content.substr(4), nullptr, 16)));
             if (name.back() == '/')
