@@ -2,11 +2,11 @@
 
 #include "document/package_document.h"
 #include "editing/dialog_names.h"
-#include "ui/file_dialogs.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "util/text_file.h"
 #include "views/dialogs/action_dialogs_api.h"
+#include "views/dialogs/dialog_text_import.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -131,17 +131,7 @@ void ShowDialogDialog::loadText() {
 }
 
 void ShowDialogDialog::importText() {
-    const QString path = ui::GetOpenFileName(this, QStringLiteral("Import Text From File"),
-                                             QStringLiteral("Text Files (*.txt);;All Files (*)"),
-                                             ui::HostPathToQString(document_.folder()));
-    if (path.isEmpty())
-        return;
-    WideText text;
-    if (ReadTextFile(ui::ToHostPath(path), text) != err::kOk) {
-        ui::ShowError(this, ui::ToQString(kImportTextFailed));
-        return;
-    }
-    text_->setPlainText(ui::ToQString(TextForEditing(text)));
+    ImportDialogText(this, document_.folder(), *text_);
 }
 
 TextOption ShowDialogDialog::chosenOption() const {

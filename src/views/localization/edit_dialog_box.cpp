@@ -2,10 +2,10 @@
 
 #include "document/package_document.h"
 #include "editing/dialog_text_files.h"
-#include "ui/file_dialogs.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "util/text_file.h"
+#include "views/dialogs/dialog_text_import.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -35,16 +35,7 @@ EditDialogBox::EditDialogBox(QWidget* owner, PackageDocument& document,
 }
 
 void EditDialogBox::importText() {
-    const QString chosen = ui::GetOpenFileName(this, QStringLiteral("Import Text From File"),
-                                               QStringLiteral("Text Files (*.txt);;All Files (*)"),
-                                               ui::HostPathToQString(document_.folder()));
-    if (chosen.isEmpty())
-        return;
-    WideText imported;
-    if (ReadTextFile(ui::ToHostPath(chosen), imported) == err::kOk)
-        text_->setPlainText(ui::ToQString(TextForEditing(imported)));
-    else
-        ui::ShowError(this, ui::ToQString(kImportTextFailed));
+    ImportDialogText(this, document_.folder(), *text_);
 }
 
 bool EditDialogBox::apply() {
