@@ -53,7 +53,6 @@ TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
                      "a component",
                      "Warning, Device dependency(0xabcdef12) is missing a name for 'French'",
                      "Warning, Package dependency(0x10) is missing a name for 'English'"}));
-    EXPECT_EQ(validator.warnings(), 6u);
     EXPECT_EQ(test::LogLines(log)[8], "Validation succeeded: 0 error(s), 6 warning(s)");
 }
 
@@ -100,11 +99,8 @@ TEST_F(BuildValidatorTest, OutputSettings) {
     EXPECT_FALSE(unknownFolder.validate());
     EXPECT_EQ(test::LogLines(unknownLog)[1], "Error, no output directory specified");
 
+    // A final separator is accepted too (BuildRunTest.OutputFolderWithOrWithoutFinalSeparator).
     const std::string folder = dir.path().string();
-    for (const std::string& good : {folder + "/", folder + "\\"}) {
-        p.output.outputFolder = fromHostPath(good);
-        EXPECT_EQ(run(true), Lines{});
-    }
     for (const std::string& bad : {folder + "/missing", dir.write("file", "x")}) {
         p.output.outputFolder = fromHostPath(bad);
         EXPECT_EQ(run(false), Lines{"Error, can not find the output directory '" + bad + "'"});

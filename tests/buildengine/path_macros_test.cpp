@@ -16,12 +16,8 @@ WideText onPosix(std::u16string_view path) {
     return result;
 }
 
-const SdkList kSdks = [] {
-    SdkList sdks(3);
-    sdks[1].epocRoot = u"E:\\S"; // the empty root of sdks[0] must match nothing
-    sdks[2].epocRoot = u"E:\\S\\sub";
-    return sdks;
-}();
+// The empty root of the first must match nothing.
+const SdkList kSdks = {{}, {u"", u"", u"E:\\S"}, {u"", u"", u"E:\\S\\sub"}};
 
 SdkList posixSdks() {
     SdkList sdks = kSdks;

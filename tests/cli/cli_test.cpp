@@ -4,7 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <poll.h>
+#include <pty.h>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
 
 namespace tb {
 namespace {
@@ -64,26 +74,25 @@ TEST_F(CliTest, DumpShowsTheNestedSequenceAndRewriteWritesTheFile) {
 }
 
 TEST_F(CliTest, FailuresPrintTheProgramsMessages) {
-    Result missing = run({"dump", dir.file("missing.pkg")});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err.rfind("The package could not be opened.\nPlease make sure", 0), 0u)
-        << missing.err;
-    EXPECT_TRUE(missing.out.empty());
-
-    std::string corrupt = dir.write("corrupt.pkg", "&EN\n#{\"a\"}, (1), 1, 0, 0, TYPE=XX\n");
-    Result bad = run({"rewrite", corrupt, dir.file("out.pkg")});
-    EXPECT_EQ(bad.code, 1);
-    EXPECT_EQ(bad.err.rfind("The package is corrupt and could not be opened.", 0), 0u);
+    const std::string corrupt = dir.write("corrupt.pkg", "&EN\n#{\"a\"}, (1), 1, 0, 0, TYPE=XX\n");
+    const struct {
+        std::vector<std::string> args;
+        const char* message; // how the error output starts
+    } cases[] = {
+        {{"dump", dir.file("missing.pkg")}, "The package could not be opened.\nPlease make sure"},
+        {{"rewrite", corrupt, dir.file("out.pkg")},
+         "The package is corrupt and could not be opened."},
+        {{"rewrite", kData + "worked_example.pkg", dir.file("no/such/x.pkg")},
+         "An error occured while saving the package. The path to the file can not be found."},
+        // The refusals themselves are the document's (CheckNewPackage); here their message.
+        {{"new", "a|b", "--location", dir.path().string()}, "The package name cannot:"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(std::tuple(r.code, r.err.rfind(c.message, 0), r.out), std::tuple(1, 0u, ""))
+            << r.err;
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
-
-    Result unwritable = run({"rewrite", kData + "worked_example.pkg", dir.file("no/such/x.pkg")});
-    EXPECT_EQ(unwritable.code, 1);
-    EXPECT_NE(unwritable.err.find("The path to the file can not be found."), std::string::npos);
-
-    // The refusals themselves are the document's (CheckNewPackage); here their message.
-    Result name = run({"new", "a|b", "--location", dir.path().string()});
-    EXPECT_EQ(name.code, 1);
-    EXPECT_EQ(name.err.rfind("The package name cannot:", 0), 0u);
 }
 
 TEST_F(CliTest, UsageErrorsAndHelp) {
@@ -106,15 +115,6 @@ TEST_F(CliTest, UsageErrorsAndHelp) {
     Result general = run({"--help"});
     EXPECT_EQ(general.code, 0);
     EXPECT_NE(general.out.find("rewrite"), std::string::npos);
-}
-
-TEST_F(CliTest, SdksListsIdNameAndRoot) {
-    registerSdks(R"(<device id="S60_3rd" name="com.nokia.s60"><epocroot>/opt/s60/</epocroot>)"
-                 R"(</device><device id="UIQ" name="com.uiq"><epocroot>/opt/uiq</epocroot>)"
-                 R"(</device>)");
-    Result r = run({"sdks"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "S60_3rd\tcom.nokia.s60\t/opt/s60\nUIQ\tcom.uiq\t/opt/uiq\n");
 }
 
 TEST_F(CliTest, NewCreatesThePackageLayout) {
@@ -148,6 +148,7 @@ TEST_F(CliTest, ValidatePrintsFindingsAndFailsOnErrors) {
     EXPECT_EQ(run({"validate", dir.file("none.pkg")}).code, 1);
 }
 
+// The sdks command lists what the export chooses from: id, name and root.
 TEST_F(CliTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
     const std::string pkg = dir.write(
         "P.pkg", "&EN\n#{\"x\"},(0x1),1,0,0\n"
@@ -159,6 +160,7 @@ TEST_F(CliTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
 
     registerSdks("<device id=\"S\" name=\"s\"><epocroot>/opt/s/</epocroot></device>"
                  "<device id=\"T\" name=\"t\"><epocroot>/opt/t</epocroot></device>");
+    EXPECT_EQ(run({"sdks"}).out, "S\ts\t/opt/s\nT\tt\t/opt/t\n");
     auto r = run({"export", pkg, out, "--sdk", "T", "--platform", "winscw", "--target", "udeb"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "Package was successfully exported to '" + out + "'\n");
@@ -175,6 +177,110 @@ TEST_F(CliTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
               0u);
     EXPECT_EQ(run({"export", pkg, out, "--sdk", "Q"}).code, 1);
     EXPECT_EQ(run({"export", pkg, out, "--platform", "x86"}).code, 1);
+}
+
+struct Outcome {
+    int exitCode = -1;
+    std::string screen;
+};
+
+// Whole builds through the program, TBBuildHelper and the makesis/signsis stand-ins, each on a
+// terminal of its own as from a shell.
+class BuildCommandTest : public CliTest {
+protected:
+    // A package with one file and its output in its own folder.
+    BuildCommandTest() {
+        registerSdks("<device id=\"Test\" name=\"test\"><epocroot>" TB_TEST_SDK_DIR
+                     "</epocroot></device>");
+        dir.write("Demo/data.txt", "data");
+        dir.write("Demo/Demo.pkg", "&EN\n#{\"Demo\"},(0x80000000),1,0,0\n%{\"V\"}\n:\"V\"\n"
+                                   "\"data.txt\"-\"!:\\data.txt\"\n; output_name \"Demo.sis\"\n"
+                                   "; output_folder \"" +
+                                       dir.file("Demo") + "\"\n");
+    }
+    const std::string pkg = dir.file("Demo/Demo.pkg");
+
+    // Runs the program until it ends, with everything it shows on the terminal; once that
+    // contains `when`, `act` gets the program's process. A program waiting for an answer on
+    // the terminal would keep it open: give up long after any sound build would have ended.
+    Outcome run(std::vector<std::string> args, const std::string& when = {},
+                std::function<void(pid_t)> act = {}) {
+        int terminal = -1;
+        const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+        if (child < 0)
+            return {-1, std::strerror(errno)};
+        if (child == 0) {
+            std::vector<char*> argv{const_cast<char*>(TB_CLI_PATH)};
+            for (std::string& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(TB_CLI_PATH, argv.data());
+            _exit(127);
+        }
+        Outcome outcome;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        for (char buffer[4096];;) {
+            if (std::chrono::steady_clock::now() > giveUp) {
+                kill(child, SIGKILL);
+                ADD_FAILURE() << "the build is still waiting; it shows:\n" << outcome.screen;
+                break;
+            }
+            if (act && outcome.screen.find(when) != std::string::npos)
+                std::exchange(act, nullptr)(child);
+            pollfd fd{terminal, POLLIN, 0};
+            if (poll(&fd, 1, 200) <= 0)
+                continue;
+            const ssize_t n = read(terminal, buffer, sizeof buffer);
+            if (n <= 0)
+                break; // EIO once the last process on the terminal has ended
+            outcome.screen.append(buffer, size_t(n));
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        close(terminal);
+        outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return outcome;
+    }
+};
+
+// The log's texts are checked in the whole builds; here the exit codes, the arguments, the line
+// ends (the terminal turns each \n into \r\n) and the file written.
+TEST_F(BuildCommandTest, BuildWritesThePackageAndFailsWithOne) {
+    const Outcome built = run({"build", pkg, "--platform", "armv5"});
+    EXPECT_EQ(built.exitCode, 0) << built.screen;
+    EXPECT_NE(built.screen.find("Configuration: Phone (ARMV5), Release (UREL), SDK: Test"),
+              std::string::npos)
+        << built.screen;
+    EXPECT_EQ(built.screen.find("\r\r"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/Demo.sis")));
+
+    std::filesystem::remove(dir.file("Demo/data.txt"));
+    const Outcome failed = run({"build", pkg});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_NE(failed.screen.find("Build failed"), std::string::npos) << failed.screen;
+}
+
+TEST_F(BuildCommandTest, CtrlCCancelsTheBuild) {
+    test::ScopedEnv slow("FAKE_MAKESIS_SLEEP_MS", "30000");
+    const Outcome built =
+        run({"build", pkg}, "Building package...", [](pid_t child) { kill(child, SIGINT); });
+    EXPECT_EQ(built.exitCode, 130) << built.screen;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Demo/Demo.sis")));
+}
+
+// The signing tool would ask for a pass phrase on the terminal, and nobody would answer it:
+// the build fails at once instead.
+TEST_F(BuildCommandTest, KeyNeedingAPassphraseFailsAtOnceUnderATerminal) {
+    test::ScopedEnv linux{"FAKE_TOOLS", "linux"};
+    dir.write("Demo/dev.cer", "certificate");
+    dir.write("Demo/dev.key", "ENCRYPTED:secret");
+    dir.write("Demo/Demo.pkg", test::ReadBytes(pkg) + "; sign_package\n; certificate \"dev.cer\"\n"
+                                                      "; private_key \"dev.key\"\n");
+    const Outcome built = run({"build", pkg});
+    EXPECT_EQ(built.exitCode, 1) << built.screen;
+    EXPECT_NE(built.screen.find("Error, the private key requires a passphrase"), std::string::npos)
+        << built.screen;
+    EXPECT_EQ(built.screen.find("Enter private key password"), std::string::npos) << built.screen;
 }
 
 } // namespace

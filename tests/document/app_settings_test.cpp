@@ -1,4 +1,5 @@
 #include "document/app_settings.h"
+#include "document/recent_file_list.h"
 #include "document/settings_file.h"
 #include "support/temp_dir.h"
 #include "util/path.h"
@@ -9,6 +10,141 @@
 
 namespace tb {
 namespace {
+
+TEST(SettingsFile, AnyStringAndNameRoundTripsThroughTheFile) {
+    const WideText tricky[] = {u"",
+                               u"  leading and trailing  ",
+                               u"a=b\\c\"d",
+                               u"line\nnext\r\nlast\t",
+                               u"[not a header]",
+                               u"# not a comment",
+                               u"non-BMP \U0001F600 \u00E9",
+                               WideText(u"lone \xD800 high, lone \xDC00 low, nul \0 end", 35),
+                               u"\u0085\u2028\x7F"};
+    SettingsFile file;
+    for (size_t i = 0; i < std::size(tricky); ++i)
+        file.setString("Odd]\\Key\n", " name=" + std::to_string(i) + "\"", tricky[i]);
+    file.setDword("", "Max", 0xFFFFFFFF);
+    test::TempDir dir;
+    const std::string path = dir.file("deep/er/settings.conf");
+    ASSERT_EQ(file.save(path), err::kOk); // folders created
+
+    SettingsFile loaded;
+    ASSERT_EQ(loaded.load(path), err::kOk);
+    for (size_t i = 0; i < std::size(tricky); ++i)
+        EXPECT_EQ(loaded.string("Odd]\\Key\n", " name=" + std::to_string(i) + "\""), tricky[i]);
+    EXPECT_EQ(loaded.dword("", "Max"), 0xFFFFFFFFu);
+    EXPECT_EQ(loaded.toText(), file.toText());
+}
+
+TEST(SettingsFile, DamagedLinesAreSkipped) {
+    SettingsFile file;
+    file.fromText(u"garbage\n"
+                  u"  \"Spaced\"  =  dword:0x10  \r\n"
+                  u"\"NoQuoteEnd=dword:1\n"
+                  u"\"BadEscape\"=\"a\\qb\"\n"
+                  u"\"ShortEscape\"=\"\\u12\"\n"
+                  u"\"BadNumber\"=dword:12a\n"
+                  u"\"Overflow\"=dword:4294967296\n"
+                  u"\"Trailing\"=\"x\" y\n"
+                  u"\"Good\"=\"ok\"\n"
+                  u"[Broken\n"
+                  u"\"UnderBroken\"=dword:1\n"
+                  u"[]\n"
+                  u"\"Root\"=DWORD:2");
+    EXPECT_EQ(file.dword("", "Spaced"), 16u);
+    EXPECT_EQ(file.string("", "Good"), u"ok");
+    EXPECT_EQ(file.dword("", "ROOT"), 2u); // registry names ignore case
+    EXPECT_FALSE(file.string("", "Root")) << "the other type finds nothing";
+    file.setString("", "root", u"x"); // replaces, type and all
+    EXPECT_FALSE(file.dword("", "Root"));
+    for (const char* name : {"NoQuoteEnd", "BadEscape", "ShortEscape", "BadNumber", "Overflow",
+                             "Trailing", "UnderBroken"}) {
+        EXPECT_FALSE(file.dword("", name) || file.string("", name)) << name;
+        EXPECT_FALSE(file.dword("Broken", name)) << name;
+    }
+    // Every cut of a valid text parses without harm.
+    SettingsFile full;
+    full.setString("K", "N", u"a\\\"\n\U0001F600");
+    const WideText text = full.toText();
+    for (size_t n = 0; n <= text.size(); ++n)
+        SettingsFile().fromText(std::u16string_view(text).substr(0, n));
+}
+
+TEST(SettingsFile, MissingFileIsEmptyAndFailuresKeepThePreviousFile) {
+    test::TempDir dir;
+    const std::string path = dir.file("settings.conf");
+    SettingsFile file;
+    file.setDword("", "X", 1);
+    EXPECT_EQ(file.load(path), err::kOk);
+    EXPECT_TRUE(file.empty());
+    EXPECT_NE(file.load(dir.path().string()), err::kOk); // a folder
+
+    file.setString("", "Value", u"old");
+    ASSERT_EQ(file.save(path), err::kOk);
+    const std::string before = test::ReadBytes(path);
+    file.setString("", "Value", WideText(100000, u'x'));
+    EXPECT_NE(test::WithFileSizeLimit(4096, [&] { return file.save(path); }), err::kOk);
+    EXPECT_EQ(test::ReadBytes(path), before);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"settings.conf"});
+}
+
+TEST(RecentFileEntryForm, ReadsFromTheRight) {
+    EXPECT_EQ(ParseRecentFileEntry(u"C:\\a\\b.pkg:Application:129000000000000000"),
+              (RecentFileEntry{u"C:\\a\\b.pkg", u"Application", 129000000000000000u}));
+    const RecentFileEntry posix{u"/home/me/a:b/x:y.pkg", u"Add-on", 42};
+    EXPECT_EQ(ParseRecentFileEntry(FormatRecentFileEntry(posix)), posix);
+    EXPECT_EQ(ParseRecentFileEntry(u"/p.pkg::0x1F"), (RecentFileEntry{u"/p.pkg", u"", 31}));
+    for (auto bad : {u"", u"/p.pkg", u"/p.pkg:Application", u":Application:1", u"/p:App:",
+                     u"/p:App:12x", u"/p:App:-1", u"/p:App:0x", u"/p:App:99999999999999999999"})
+        EXPECT_FALSE(ParseRecentFileEntry(bad)) << std::string(bad, bad + 3);
+    EXPECT_FALSE(IsStorableRecentFileEntry({u"/p", u"A:B", 1}) ||
+                 IsStorableRecentFileEntry({u"", u"A", 1}));
+}
+
+TEST(RecentFileList, KeepsFiveMostRecentFirstWithoutDuplicates) {
+    RecentFileList list;
+    for (int i = 1; i <= 6; ++i)
+        list.add(u"/p" + WideText(1, char16_t(u'0' + i)), u"Application", i);
+    // The paths in list order.
+    auto paths = [&] {
+        std::u16string out;
+        for (size_t i = 0; i < list.size(); ++i)
+            out += (i ? u" " : u"") + list[i].path;
+        return out;
+    };
+    EXPECT_EQ(paths(), u"/p6 /p5 /p4 /p3 /p2"); // /p1 dropped
+
+    list.add(u"/p4", u"Add-on", 100);
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0], (RecentFileEntry{u"/p4", u"Add-on", 100}));
+    EXPECT_EQ(paths(), u"/p4 /p6 /p5 /p3 /p2");
+
+    list.add(u"/P4", u"Application", 101); // case differs: another file
+    EXPECT_EQ(paths(), u"/P4 /p4 /p6 /p5 /p3");
+
+    ASSERT_TRUE(list.markOpened(3, 200));
+    EXPECT_EQ(list[0], (RecentFileEntry{u"/p5", u"Application", 200}));
+    ASSERT_TRUE(list.remove(1));
+    EXPECT_EQ(list[1].path, u"/p4");
+    EXPECT_FALSE(list.remove(4));
+    EXPECT_FALSE(list.markOpened(4));
+
+    const uint64_t before = list[0].lastOpened;
+    list.add(u"/p3", u"Application");
+    EXPECT_GT(list[0].lastOpened, before); // stamped with the clock
+}
+
+TEST(RecentFileList, TakesStoredEntriesAsTheyAre) {
+    std::vector<RecentFileEntry> stored;
+    for (uint64_t i = 0; i < 7; ++i)
+        stored.push_back({i == 2 ? u"/a" : u"/" + WideText(1, char16_t(u'a' + i)), u"T", i});
+    const RecentFileList list(stored);
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0], stored[0]);
+    EXPECT_EQ(list[2], stored[3]); // the repeated /a went
+    EXPECT_EQ(list[4], stored[5]);
+}
 
 class AppSettingsTest : public ::testing::Test {
 protected:

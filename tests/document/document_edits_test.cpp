@@ -15,13 +15,6 @@ namespace {
 const int kViewMarker = 0;
 const EditOrigin kBy{ItemChangeSource::Phone, &kViewMarker};
 
-std::string join(const std::vector<std::string>& events) {
-    std::string out;
-    for (const std::string& e : events)
-        out += (out.empty() ? "" : ", ") + e;
-    return out;
-}
-
 // Writes each event as "Added x", "package Header", "batch(", ... and marks with " !" an item
 // event that finds the document in the wrong state: not yet modified, the item not (or, when
 // removed, still) in the sequence, or the edit's origin lost.
@@ -35,21 +28,19 @@ struct Recorder : DocumentListener {
         if (!document.modified() || inSequence(c.item) == removed || c.origin != kBy.origin ||
             c.source != kBy.source)
             event += " !";
-        events.push_back(event);
+        add(event);
         if (onItem)
             onItem(c);
     }
     void packageChanged(const PackageChange& c) override {
         static const char* const kKinds[] = {"Header",       "Logo",      "Properties",
                                              "Dependencies", "Languages", "BuildSettings"};
-        events.push_back(std::string("package ") + kKinds[int(c.kind)] +
-                         (c.origin == kBy.origin && document.modified() ? "" : " !"));
+        add(std::string("package ") + kKinds[int(c.kind)] +
+            (c.origin == kBy.origin && document.modified() ? "" : " !"));
     }
-    void currentLanguageChanged(size_t index) override {
-        events.push_back("language " + std::to_string(index));
-    }
-    void editBatchStarted() override { events.push_back("batch("); }
-    void editBatchEnded() override { events.push_back(")batch"); }
+    void currentLanguageChanged(size_t index) override { add("language " + std::to_string(index)); }
+    void editBatchStarted() override { add("batch("); }
+    void editBatchEnded() override { add(")batch"); }
 
     bool inSequence(const InstallItem* item) const {
         while (item->parent)
@@ -62,7 +53,8 @@ struct Recorder : DocumentListener {
 
     PackageDocument& document;
     test::SequenceText& text;
-    std::vector<std::string> events;
+    void add(const std::string& event) { events += (events.empty() ? "" : ", ") + event; }
+    std::string events; // in order, comma-separated
     std::function<void(const ItemChange&)> onItem;
 };
 
@@ -110,54 +102,46 @@ TEST_F(DocumentEditsTest, EachEditChangesMarksAndTellsInThatOrder) {
     auto move = [](const char* item, ItemPlace (*where)(InstallItem*), const char* anchor) {
         return [=](D& d, T& t) { return d.moveItem(t[item], where(t[anchor]), kBy); };
     };
+    auto change = [](PackageChangeKind kind, void (*edit)(Package&)) {
+        return [=](D& d, T&) { return d.changePackage(kind, edit, kBy.origin); };
+    };
+    auto source = [](D& d, T& t) {
+        return d.changeItem(
+            itemAs<InstallFileItem>(t["a"]), [](auto& f) { f.source = u"z"; }, kBy);
+    };
+    auto nothing = [](D& d, T& t) {
+        return d.changeItem(
+            t["a"], [](InstallItem&) { return false; }, kBy);
+    };
+    auto noItem = [](D& d, T&) {
+        return d.removeItem(nullptr, kBy) || d.moveItem(nullptr, {}, kBy) ||
+               d.moveItemDown(nullptr, kBy) || d.insertItem(nullptr, {}, kBy);
+    };
     const EditCase cases[] = {
         {"insert after", insert("x", ItemPlace::after, "a"), true, "a x L{o1(c) o2()} e",
          "Added x"},
         {"insert before nothing", insert("x", ItemPlace::before, nullptr), false, kStart, ""},
         {"insert with a subtree", insert("K{p1(y)}", ItemPlace::before, "L"), true,
          "a K{p1(y)} L{o1(c) o2()} e", "Added K"},
-        {"change",
-         [](D& d, T& t) {
-             return d.changeItem(
-                 itemAs<InstallFileItem>(t["a"]), [](InstallFileItem& f) { f.source = u"z"; }, kBy);
-         },
-         true, "z L{o1(c) o2()} e", "Changed z"},
-        {"change that changes nothing",
-         [](D& d, T& t) {
-             return d.changeItem(
-                 t["a"], [](InstallItem&) { return false; }, kBy);
-         },
-         false, kStart, ""},
+        {"change", source, true, "z L{o1(c) o2()} e", "Changed z"},
+        {"change that changes nothing", nothing, false, kStart, ""},
         {"remove with the subtree", [](D& d, T& t) { return d.removeItem(t["L"], kBy); }, true,
          "a e", "Removed L"},
         {"move after", move("e", ItemPlace::after, "a"), true, "a e L{o1(c) o2()}", "Moved e"},
         {"move to where it is", move("c", ItemPlace::firstChildOf, "o1"), true, kStart, ""},
         {"move up into an option", [](D& d, T& t) { return d.moveItemUp(t["e"], kBy); }, true,
          "a L{o1(c) o2(e)}", "Moved e"},
-        {"change the header",
-         [](D& d, T&) {
-             return d.changePackage(
-                 PackageChangeKind::Header, [](Package& p) { p.uid = 7; }, kBy.origin);
-         },
+        {"change the header", change(PackageChangeKind::Header, [](Package& p) { p.uid = 7; }),
          true, kStart, "package Header"},
         {"languages only through setLanguages",
-         [](D& d, T&) {
-             return d.changePackage(
-                 PackageChangeKind::Languages, [](Package&) {}, kBy.origin);
-         },
-         false, kStart, ""},
-        {"no item",
-         [](D& d, T&) {
-             return d.removeItem(nullptr, kBy) || d.moveItem(nullptr, {}, kBy) ||
-                    d.moveItemDown(nullptr, kBy) || d.insertItem(nullptr, {}, kBy);
-         },
-         false, kStart, ""},
+         change(PackageChangeKind::Languages, [](Package&) {}), false, kStart, ""},
+        {"no item", noItem, false, kStart, ""},
     };
     for (const EditCase& c : cases) {
         open(kOneLanguage, kStart);
         EXPECT_EQ(c.edit(document, text), c.done) << c.what;
         EXPECT_EQ(sequence(), c.after) << c.what;
-        EXPECT_EQ(join(recorder.events), c.events) << c.what;
+        EXPECT_EQ(recorder.events, c.events) << c.what;
         EXPECT_EQ(document.modified(), *c.events != 0) << c.what;
     }
 }
@@ -185,7 +169,7 @@ TEST_F(DocumentEditsTest, SetLanguagesKeepsTheShownLanguage) {
         EXPECT_EQ(document.setLanguages(c.languages, kBy.origin), c.done);
         EXPECT_EQ(document.package()->names, c.names);
         EXPECT_EQ(document.currentLanguage(), c.shown);
-        EXPECT_EQ(join(recorder.events), c.events);
+        EXPECT_EQ(recorder.events, c.events);
         EXPECT_EQ(document.modified(), *c.events != 0);
     }
 }
@@ -206,7 +190,7 @@ TEST_F(DocumentEditsTest, BatchesNestAndStillTellEveryChange) {
             PackageChangeKind::Logo, [](Package&) {}, kBy.origin);
     }
     EXPECT_FALSE(document.inEditBatch());
-    EXPECT_EQ(join(recorder.events), "batch(, Changed z, Removed c, Added x, package Logo, )batch");
+    EXPECT_EQ(recorder.events, "batch(, Changed z, Removed c, Added x, package Logo, )batch");
     EXPECT_EQ(sequence(), "z L{o1() o2(x)} e");
 }
 
@@ -223,7 +207,7 @@ TEST_F(DocumentEditsTest, EditsWaitForTheChangeBeingTold) {
     document.addListener(&later);
     ASSERT_TRUE(document.insertItem(text.make("x"), ItemPlace::after(text["a"]), kBy));
     EXPECT_EQ(refused, (std::vector<bool>{true, true}));
-    EXPECT_EQ(join(later.events), "Added x");
+    EXPECT_EQ(later.events, "Added x");
     EXPECT_EQ(sequence(), "a x L{o1(c) o2()} e");
 
     document.close();

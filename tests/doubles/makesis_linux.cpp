@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <set>
 #include <unistd.h>
 
@@ -30,16 +31,8 @@ const char kUsage[] =
     "  Options : -t Specify a timestamp\n\n"
     "  use -h option to see pkgfile format\n";
 
-// The codes of its language table: no SA, and SF for both Swiss French and South African
-// English; numbers are accepted too.
-const std::set<std::string> kLanguageCodes = {
-    "AF", "SQ", "AH", "AR", "HY", "AU", "AS", "BE", "BN", "BG", "MY", "CA", "TC", "HK", "ZH", "HR",
-    "CS", "DA", "DU", "EN", "AM", "CE", "IE", "SF", "ET", "FA", "FI", "BL", "FR", "BF", "CF", "IF",
-    "GD", "KA", "GE", "SG", "EL", "GU", "HE", "HI", "HU", "IC", "IN", "GA", "IT", "SZ", "JA", "KN",
-    "KK", "KM", "KO", "LO", "LV", "LT", "MK", "MS", "ML", "MR", "MO", "MN", "NZ", "NO", "NN", "PL",
-    "PO", "BP", "PA", "RO", "RU", "SR", "SI", "SK", "SL", "SO", "SP", "OS", "LS", "SH", "SW", "FS",
-    "TL", "TA", "TE", "TH", "BO", "TI", "TU", "CT", "TK", "UK", "UR", "VI", "CY", "ZU"};
-
+// Its language table is the one its usage text lists: no SA, and SF for both Swiss French and
+// South African English.
 const char kLanguageUsage[] =
     "  Usage : &aa,bb,...zz\n"
     "          AF - Afrikaans, SQ - Albanian, AH - Amharic\n"
@@ -83,14 +76,16 @@ const std::set<std::string> kHeaderOptions = {"NC",           "NOCOMPRESS", "SH"
 const std::set<std::string> kPackageTypes = {"SA",     "SP",       "PU",
                                              "SISAPP", "SISPATCH", "PARTIALUPGRADE"};
 
-const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// Lines it only reports, by their first character.
+const std::map<char, const char*> kReportedOnly = {{';', "processing comment"},
+                                                   {'%', "processing localized vendor names"},
+                                                   {':', "processing vendor name"},
+                                                   {'+', "processing capability"},
+                                                   {'[', "processing platform dependency"},
+                                                   {'(', "processing dependency"},
+                                                   {'!', "processing options block"}};
 
-std::string trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 std::string upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -98,20 +93,13 @@ std::string upper(std::string text) {
     return text;
 }
 
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
-        parts.push_back(trim(text.substr(start, at - start)));
-    parts.push_back(trim(text.substr(start)));
-    return parts;
-}
-
+// Numbers are accepted too.
 bool knownLanguage(const std::string& entry) {
     if (!entry.empty() && std::all_of(entry.begin(), entry.end(), ::isdigit))
         return true;
     const std::string code = upper(entry.substr(0, entry.find('(')));
-    return kLanguageCodes.count(code) != 0;
+    return code.size() == 2 &&
+           std::string(kLanguageUsage).find(" " + code + " - ") != std::string::npos;
 }
 
 bool knownHeaderOptions(const std::string& line) {
@@ -234,7 +222,7 @@ int LinuxMakesis::languageBlock(size_t& at) {
 
 int LinuxMakesis::handle(size_t& at) {
     const size_t line = at + 1;
-    const std::string text = trim(lines_[at]);
+    const std::string& text = lines_[at];
     if (text.empty())
         return 0;
     const char first = text[0];
@@ -245,10 +233,11 @@ int LinuxMakesis::handle(size_t& at) {
     const std::vector<std::string> quoted = quotedStrings(text);
     const std::string source = quoted.empty() ? std::string() : quoted[0];
     const std::string word = upper(text.substr(0, text.find_first_not_of(kLetters)));
-    switch (first) {
-    case ';':
-        report(line, "processing comment");
+    if (const auto reported = kReportedOnly.find(first); reported != kReportedOnly.end()) {
+        report(line, reported->second);
         return 0;
+    }
+    switch (first) {
     case '&':
         languages_ = true;
         report(line, "processing languages");
@@ -264,24 +253,9 @@ int LinuxMakesis::handle(size_t& at) {
         uid_ = uidIn(text);
         report(line, "processing header");
         return knownHeaderOptions(text) ? 0 : fail(line, "invalid option");
-    case '%':
-        report(line, "processing localized vendor names");
-        return 0;
-    case ':':
-        report(line, "processing vendor name");
-        return 0;
     case '=':
         report(line, "processing logo name");
         return isFile(source) ? 0 : fail(line, "file not found");
-    case '+':
-        report(line, "processing capability");
-        return 0;
-    case '[':
-        report(line, "processing platform dependency");
-        return 0;
-    case '(':
-        report(line, "processing dependency");
-        return 0;
     case '*':
         report(line, "processing signature");
         out("Signatures directly from the pkg files are deprecated, ignoring\n");
@@ -298,9 +272,6 @@ int LinuxMakesis::handle(size_t& at) {
     case '@':
         report(line, "processing embedded package file");
         return embedded(line, text);
-    case '!':
-        report(line, "processing options block");
-        return 0;
     default:
         break;
     }
@@ -316,13 +287,7 @@ int LinuxMakesis::handle(size_t& at) {
 
 int LinuxMakesis::run() {
     const std::string text = packageText(readFile(pkg_));
-    for (size_t start = 0; start <= text.size();) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines_.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    lines_ = split(text, '\n');
     out("Processing " + pkg_ + "...\n");
     for (size_t at = 0; at < lines_.size(); ++at) {
         if (const int code = handle(at))

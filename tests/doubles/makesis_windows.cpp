@@ -35,17 +35,8 @@ int makesisWindows(const std::vector<std::string>& args) {
     auto report = [&](const std::string& what) {
         lines.push_back(pkg + "(" + std::to_string(lineNumber) + ") : " + what);
     };
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
+    for (const std::string& line : split(text, '\n')) {
         ++lineNumber;
-        line.erase(0, line.find_first_not_of(" \t\r"));
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
         if (line.empty() || line[0] == ';')
             continue;
         const std::vector<std::string> quoted = quotedStrings(line);

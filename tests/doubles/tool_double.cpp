@@ -50,30 +50,31 @@ void err(const std::string& text) {
 
 namespace {
 
+// c as one to four bytes: a lead byte with the count, then six bits a byte.
 void appendUtf8(std::string& out, uint32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-void putWord(std::string& out, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out += char((value >> (8 * i)) & 0xFF);
+    const int more = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    out += char(more ? (0xFF00 >> (more + 1)) | (c >> (6 * more)) : c);
+    for (int i = more - 1; i >= 0; --i)
+        out += char(0x80 | ((c >> (6 * i)) & 0x3F));
 }
 
 } // namespace
+
+std::string trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+        parts.push_back(trim(text.substr(start, at - start)));
+    parts.push_back(trim(text.substr(start)));
+    return parts;
+}
 
 std::string packageText(const std::string& bytes) {
     if (bytes.size() < 2 || uint8_t(bytes[0]) != 0xFF || uint8_t(bytes[1]) != 0xFE)
@@ -116,7 +117,8 @@ uint32_t word(const std::string& bytes, size_t at) {
 std::string sisBytes(uint32_t uid, const std::string& content) {
     std::string sis;
     for (uint32_t value : {kSisUid1, 0u, uid, 0u})
-        putWord(sis, value);
+        for (int i = 0; i < 4; ++i)
+            sis += char((value >> (8 * i)) & 0xFF);
     return sis + content;
 }
 

@@ -25,6 +25,10 @@ bool isFile(const std::string& path);
 void out(const std::string& text);
 void err(const std::string& text);
 
+// Without spaces, tabs and CRs around it.
+std::string trim(const std::string& text);
+// The parts of text between separators, trimmed.
+std::vector<std::string> split(const std::string& text, char separator);
 // Package files come as UTF-16LE with a byte order mark, or as UTF-8.
 std::string packageText(const std::string& bytes);
 std::vector<std::string> quotedStrings(const std::string& line);

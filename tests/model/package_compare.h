@@ -2,11 +2,11 @@
 
 #include "model/package.h"
 #include "model/package_reader.h"
+#include "util/format.h"
 #include "util/text_convert.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace tb::test {
@@ -25,9 +25,7 @@ inline std::string Texts(const LocalizedText& texts) {
 }
 
 inline std::string Hex(uint32_t value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%x", value);
-    return buffer;
+    return Text(format(u"0x%x", {value}));
 }
 
 inline std::string DescribeItems(const Package& package) {

@@ -1,6 +1,7 @@
 #include "model/package_reader.h"
 
 #include "model/package_compare.h"
+#include "model/package_lexer.h"
 #include "model/package_parser.h"
 #include "model/package_writer.h"
 #include "support/temp_dir.h"
@@ -15,7 +16,6 @@ namespace {
 using namespace SymbianLib;
 using test::Describe;
 using test::DescribeItems;
-using test::LoadSample;
 
 constexpr uint32_t EN = 1, FR = 2;
 const std::u16string kHead = u"&EN,FR\n#{\"A\",\"B\"},(0x1),1,0,0\n";
@@ -125,22 +125,6 @@ TEST(PackageReaderTest, LoadPackageResults) {
     EXPECT_EQ(LoadPackage(dir.write("empty.pkg", "\xFF\xFE"), package), err::kCorruptPackage);
 }
 
-TEST(PackageReaderTest, HeaderLines) {
-    auto p = Parse(u"&en,Fr ,IF,sh\n#{\"a\",\"b\",\"c\",\"d\"},(0xA000017F),1,-2,0x10,"
-                   u"type=sisapp, SH, RU, nc\n");
-    EXPECT_EQ(p->languages, (std::vector<uint32_t>{EN, FR, 24, 84}));
-    EXPECT_EQ(std::tuple(p->uid, p->versionMajor, p->versionMinor, p->versionBuild, p->compress),
-              std::tuple(0xA000017Fu, 1, -2, 16, false));
-
-    // A header alone makes an English package; ":" takes whatever token follows.
-    p = Parse(u"#{\"X\"},(0xA000017F),1,0,0,TYPE=PIPATCH\n:Vendor\n"
-              u"=\"l.png\",\"image/png\",\"logo.png\"\n");
-    EXPECT_EQ(p->languages, std::vector<uint32_t>{EN});
-    EXPECT_EQ(p->type, PackageType::PreinstalledAddOn);
-    EXPECT_EQ(p->globalVendor, u"Vendor");
-    EXPECT_EQ(std::tie(p->logo.drive, p->logo.target), std::tuple(u'!', u"\\logo.png"));
-}
-
 // A language is a code, a number or CODE(n), the code's number plus n.
 TEST(PackageReaderTest, LanguageCodesAndNumbers) {
     const std::pair<std::u16string, std::vector<uint32_t>> cases[] = {
@@ -160,18 +144,7 @@ TEST(PackageReaderTest, LanguageCodesAndNumbers) {
     // A "(" on the next line starts a package dependency, not a CODE(n).
     auto p = Parse(u"&EN\n(0x5), 1, 0, 0, {\"d\"}\n#{\"A\"},(0x1),1,0,0\n");
     EXPECT_EQ(p->languages, std::vector<uint32_t>{EN});
-    ASSERT_EQ(p->packageDependencies.size(), 1u);
-    EXPECT_EQ(p->packageDependencies[0]->uid, 5u);
-}
-
-// makesis has no code of its own for 48 (its SF is Swiss French), so it is written by number.
-TEST(PackageReaderTest, LanguageFortyEightIsWrittenAsItsNumber) {
-    auto p = CreatePackage({EN, 48, 11});
-    const WideText text = PackageText(*p);
-    EXPECT_EQ(text.substr(0, text.find(u'\r')), u"&EN,48,SF");
-    std::unique_ptr<Package> back;
-    ASSERT_EQ(ParsePackageText(text, back), 0);
-    EXPECT_EQ(Describe(*back), Describe(*p));
+    EXPECT_EQ(p->packageDependencies.at(0)->uid, 5u);
 }
 
 // A UID is unsigned 32-bit, every other number signed 32-bit, where 0x text up to 0xFFFFFFFF
@@ -280,42 +253,45 @@ TEST(PackageReaderTest, NestingIsBounded) {
     EXPECT_EQ(ParsePackageText(nested(10000), package), err::kCorruptPackage);
 }
 
-TEST(PackageReaderTest, TrailerKeys) {
-    auto p = Parse(u"; output_name \"early\"\n; sign_package\n" + kHead +
-                   u";sign_package\n; Auto_increment_version\n;PASSPHRASE \"x\"\n"
-                   u"; certificate \"a.cer\" ; private_key \"k0\"\n"
-                   u"; output_folder \"one\"\n; output_folder \"two\"\n; private_key\n\"k.key\"\n");
-    EXPECT_EQ(Describe(*p).substr(Describe(*p).find("signing")),
-              "signing 1 a.cer k.key \noutput 0 two \n");
+// Tokens as "<kind>:<text>" (kinds 0 number, 1 identifier, 2 string, 4 symbol; LF as \n).
+std::string Lex(std::u16string_view text) {
+    std::vector<PackageToken> tokens;
+    EXPECT_TRUE(PackageLexer(text).tokenize(tokens));
+    std::string out;
+    for (const PackageToken& token : tokens)
+        out += (out.empty() ? "" : " ") + std::to_string(token.kind) + ":" +
+               (token.isLineFeed() ? "\\n" : wideToUtf8(token.text));
+    return out;
 }
 
-TEST(PackageReaderTest, Samples) {
-    auto app = LoadSample("multilingual_app.pkg");
-    EXPECT_EQ(app->names, (LocalizedText{u"Notes", u"Notes FR", u"Notizen"}));
-    EXPECT_EQ(app->packageDependencies.at(0)->toMinor, 7);
-    EXPECT_TRUE(app->output.autoIncrementVersion);
-    const std::vector<InstallItem*> files = CollectFileItems(app->items);
-    ASSERT_EQ(files.size(), 8u); // the cache file removed at uninstallation among them
-    EXPECT_TRUE(IsNullFile(files.back()));
-    EXPECT_EQ(itemAs<InstallFileItem>(files.back())->source, u"data\\cache.dat");
-    EXPECT_EQ(itemAs<DialogItemBase>(CollectDialogItems(app->items).at(0))->name, u"license");
-
-    auto suite = LoadSample("embedded_sis.pkg");
-    const std::string suiteItems = DescribeItems(*suite);
-    EXPECT_EQ(suiteItems.substr(0, suiteItems.find('\n')),
-              "sis $(EPOCROOT)epoc32\\install\\runtime.sis uid=0x2001b2dc if-missing");
-
-    auto cafe = LoadSample("handwritten_utf8.pkg");
-    EXPECT_EQ(cafe->globalVendor, u"Soci\u00e9t\u00e9 G\u00e9n\u00e9rale d'Exemple");
-    EXPECT_NE(Describe(*cafe).find("file menu.txt -> e:\\data\\Caf\u00e9\\menu.txt FF/RI/wait\n"),
-              std::string::npos);
-
-    auto wide = LoadSample("wide_utf16le.pkg");
-    const auto* wideFile = itemAs<InstallFileItem>(wide->items.first);
-    ASSERT_NE(wideFile, nullptr);
-    EXPECT_EQ(wideFile->source, u"data\\\u03a9mega.txt");
-    EXPECT_EQ(std::tie(wide->type, wide->signing.passphrase, wide->logo.overrideMime),
-              std::tuple(PackageType::AddOn, u"secret", true));
+TEST(PackageLexerTest, Tokens) {
+    const struct {
+        std::u16string_view text;
+        const char* tokens;
+    } cases[] = {
+        {u"option1", "1:option 0:1"},
+        {u"(0x10000abc),-1,+2", "4:( 0:0x10000abc 4:) 4:, 0:-1 4:, 0:+2"},
+        {u"0XA000017F", "0:0XA000017F"},
+        {u"-\"!:\\sys\\bin\\x.exe\"", "4:- 2:!:\\sys\\bin\\x.exe"},
+        {u"- -a", "4:- 0:-a"},
+        {u"\"\"\"a\r\nb\"", "2: 2:a\r\nb"},
+        {u"\"open", "2:open"},
+        {u"\t TYPE=SA\r\n", "1:TYPE 4:= 1:SA 4:\\n"},
+        {u"*~", "4:* 4:~"},
+        {u"a_b9", "1:a 4:_ 1:b 0:9"},
+        {u"; plain comment, \"x\"\r\n&", "4:\\n 4:&"},
+        {u";", ""},
+        {u"; output_name \"A.sis\" ; x\n", "1:output_name 2:A.sis 4:\\n"},
+        {u"\t;\tsign_package\r\n", "1:sign_package 4:\\n"},
+        {u";sign_package2", "1:sign_package 0:2"},
+        {u"; Sign_package\n", "4:\\n"},
+        {u"; sign_packages\n", "4:\\n"},
+        {u";;output_name\n", "4:\\n"},
+        {u"\"a\";passphrase", "2:a 1:passphrase"},
+        {u"\u00e9\u00a0", "4:\u00e9 4:\u00a0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Lex(c.text), c.tokens) << wideToUtf8(c.text);
 }
 
 } // namespace

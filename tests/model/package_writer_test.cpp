@@ -33,20 +33,7 @@ const std::u16string_view kBanner = u";---------------------------------;\r\n"
                                     u"; Must be placed last in the file ;\r\n"
                                     u";---------------------------------;\r\n";
 
-const WideText kWorkedExample =
-    WideText(u"&EN,FR\r\n\r\n"
-             u"#{\"Demo\", \"Demo FR\"}, (0xa0001234), 1, 2, 3, TYPE=SA\r\n\r\n"
-             u"%{\"Vendor\", \"Vendeur\"}\r\n:\"Vendor\"\r\n\r\n"
-             u"[0x101f7961], *, *, *, {\"S60 3rd Edition\", \"S60 3rd Edition\"}\r\n\r\n"
-             u"\"C:\\src\\app.exe\" - \"!:\\sys\\bin\\app.exe\", FR, RI, RW\r\n\r\n"
-             u"!({\"Help\", \"Aide\"}, {\"Extras\", \"Extras\"})\r\n\r\n"
-             u"IF option1\r\n"
-             u"\t\"C:\\src\\help.txt\" - \"!:\\private\\a0001234\\help.txt\", FF\r\n"
-             u"ENDIF\r\n\r\n\r\n") +
-    WideText(kBanner) +
-    u"; output_name \"Demo.sis\"\r\n; output_folder \"C:\\Work\\Demo\\\"\r\n"
-    u"; certificate \"\"\r\n; private_key \"\"\r\n; passphrase \"\"\r\n";
-
+// The package of tests/data/pkg/worked_example.pkg.
 std::unique_ptr<Package> WorkedExample() {
     auto p = CreatePackage({EN, FR});
     p->names = {u"Demo", u"Demo FR"}, p->vendors = {u"Vendor", u"Vendeur"};
@@ -78,13 +65,11 @@ std::string FileBytes(const WideText& text) {
     return bytes;
 }
 
-TEST(PackageWriterTest, WorkedExampleText) {
-    EXPECT_EQ(PackageText(*WorkedExample()), kWorkedExample);
-}
-
-// The file is written in pieces as the text is built; together they are the one text.
-TEST(PackageWriterTest, LargePackageFileHoldsTheWholeText) {
+// The worked example writes its sample byte for byte. A large file is written in pieces as the
+// text is built; together they are the one text.
+TEST(PackageWriterTest, WorkedExampleAndALargePackageFile) {
     auto p = WorkedExample();
+    EXPECT_EQ(FileBytes(PackageText(*p)), ReadBytes(TB_TEST_DATA_DIR "/pkg/worked_example.pkg"));
     for (int i = 0; i < 5000; ++i)
         Add(*p, File(u"C:\\src\\file" + WideText(size_t(i % 40), u'x') + u".txt", u"\\f.txt"));
     const SourcePathResolver resolve = [](const WideText& path) { return u"/sdk/" + path; };
@@ -189,32 +174,26 @@ TEST(PackageWriterTest, TrailerKeysAndBanner) {
               u"; private_key \"v-private_key\"\r\n; passphrase \"v-passphrase\"\r\n");
 }
 
+// A quote ends a text early in the file; the document's save test shows the file kept for one
+// in the package, here for one in a resolved path.
 TEST(PackageWriterTest, QuoteRefusedAndFileUntouched) {
     auto p = WorkedExample();
-    EXPECT_EQ(FindUnwritableText(*p), nullptr);
     // Texts that never reach the file may hold quotes.
     p->logo.source = u"\"";
-    auto* dialog = Add(*p, std::make_unique<ShowDialogItem>(u"d.txt"));
-    dialog->name = u"say \"hi\"";
-    auto* first = itemAs<InstallFileItem>(p->items.first);
-    ASSERT_NE(first, nullptr);
-    first->mimeType = u"\"";
+    Add(*p, std::make_unique<ShowDialogItem>(u"d.txt"))->name = u"say \"hi\"";
+    itemAs<InstallFileItem>(p->items.first)->mimeType = u"\"";
     EXPECT_EQ(FindUnwritableText(*p), nullptr);
 
-    auto* help = itemAs<OptionItem>(p->items.first->next->firstChild);
-    ASSERT_NE(help, nullptr);
-    ASSERT_EQ(help->names.size(), 2u);
-    help->names[1] = u"A\"ide";
-    EXPECT_EQ(FindUnwritableText(*p), &help->names[1]);
-    help->names[1] = u"Aide";
+    WideText& help = itemAs<OptionItem>(p->items.first->next->firstChild)->names.at(1);
+    help = u"A\"ide";
+    EXPECT_EQ(FindUnwritableText(*p), &help);
+    help = u"Aide";
     p->signing.passphrase = u"pa\"ss";
     EXPECT_EQ(FindUnwritableText(*p), &p->signing.passphrase);
 
+    p->signing.passphrase.clear();
     test::TempDir dir;
     const std::string path = dir.write("keep.pkg", "old");
-    EXPECT_EQ(WritePackage(*p, path), kErrorQuoteInText);
-    EXPECT_EQ(ReadBytes(path), "old");
-    p->signing.passphrase.clear();
     EXPECT_EQ(WritePackage(*p, path, [](const WideText&) { return WideText(u"/q\"/x"); }),
               kErrorQuoteInText);
     EXPECT_EQ(ReadBytes(path), "old");

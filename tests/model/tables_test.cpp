@@ -9,14 +9,12 @@
 namespace tb {
 namespace {
 
-TEST(LanguageTable, CodesAndNamesIncludingTrailingSpaces) {
+TEST(LanguageTable, CodesNamesAndNumbers) {
     for (auto [number, code, name] :
          {std::tuple(1u, u"EN", u"English"), std::tuple(46u, u"CE", u"English Canadian "),
           std::tuple(48u, u"48", u"English South African"), std::tuple(98u, u"ZU", u"Zulu")})
         EXPECT_TRUE(LanguageCode(number) == code && LanguageName(number) == name) << number;
-}
-
-TEST(LanguageTable, EveryCodeReadsBackAsItsOwnNumberAndReservedOnesHaveNone) {
+    // Every code reads back as its own number; reserved numbers have neither code nor name.
     int used = 0;
     for (uint32_t n = 0; n <= kLastLanguage + 1; ++n) {
         if (auto code = LanguageCode(n)) {
@@ -28,21 +26,19 @@ TEST(LanguageTable, EveryCodeReadsBackAsItsOwnNumberAndReservedOnesHaveNone) {
     EXPECT_EQ(used, 96);
     for (uint32_t n : {0u, 86u, 95u, 99u, std::numeric_limits<uint32_t>::max()})
         EXPECT_FALSE(LanguageCode(n) || LanguageName(n)) << n;
-}
-
-TEST(LanguageTable, FromCodeIgnoresAsciiCaseOnly) {
-    EXPECT_EQ(LanguageFromCode(u"en"), 1);
-    EXPECT_EQ(LanguageFromCode(u"sA"), 48); // the code of earlier versions
+    // Codes ignore the case of ASCII letters only; SA is the code of earlier versions.
+    EXPECT_EQ(std::tuple(LanguageFromCode(u"en"), LanguageFromCode(u"sA")), std::tuple(1, 48));
     for (std::u16string_view bad : {u"ih", u"", u"E", u"ENG", u"\u0131f", u"\u0130F", u"1", u"048"})
         EXPECT_EQ(LanguageFromCode(bad), -1);
 }
 
+// Keywords in any case; the names the views and the documents show.
 TEST(PackageTypeTable, KeywordsAndNames) {
     const std::u16string_view cases[kPackageTypeCount][4] = {
         {u"SA", u"SISAPP", u"Application", u"Application"},
-        {u"SP", u"SISPATCH", u"Add-on", u"Add-on"},
-        {u"PU", u"PARTIALUPGRADE", u"Patch", u"Patch"},
-        {u"PA", u"PIAPP", u"Pre-installed application", u"Preinstalled Application"},
+        {u"SP", u"SisPatch", u"Add-on", u"Add-on"},
+        {u"PU", u"PartialUpgrade", u"Patch", u"Patch"},
+        {u"PA", u"piapp", u"Pre-installed application", u"Preinstalled Application"},
         {u"PP", u"PIPATCH", u"Pre-installed add-on", u"Preinstalled Add-on"}};
     for (int32_t t = 0; t < kPackageTypeCount; ++t) {
         const auto& [shortWord, longWord, name, documentName] = cases[t];
@@ -51,8 +47,6 @@ TEST(PackageTypeTable, KeywordsAndNames) {
         EXPECT_TRUE(PackageTypeFromKeyword(shortWord) == t &&
                     PackageTypeFromKeyword(longWord) == t);
     }
-    EXPECT_TRUE(PackageTypeFromKeyword(u"PartialUpgrade") == 2 &&
-                PackageTypeFromKeyword(u"pa") == 3);
     EXPECT_TRUE(PackageTypeFromKeyword(u"SIS") == -1 && PackageTypeFromKeyword(u"") == -1);
     for (int32_t t : {-1, kPackageTypeCount, std::numeric_limits<int32_t>::min()})
         EXPECT_TRUE(PackageTypeKeyword(t).empty() && PackageTypeName(t).empty() &&
@@ -70,20 +64,16 @@ TEST(OptionKeywords, LookupsIgnoreCaseAndKeywordsReadBack) {
         {run, u"RW", -1},  {text, u"TextExit", 2}, {text, u"TEXTABORT", 1}, {text, u"T", -1}};
     for (const auto& [lookup, word, value] : cases)
         EXPECT_EQ(lookup(word), value) << wideToUtf8(WideText(word));
-    for (int32_t v = 0; v < 3; ++v)
-        EXPECT_TRUE(run(RunKeyword(v)) == v && text(TextKeyword(v)) == v) << v;
-    EXPECT_EQ(std::tuple(RunKeyword(0), TextKeyword(2)), std::tuple(u"RI", u"TE"));
+    // The keywords written read back in the round trips of the package forms.
     for (int32_t v : {-1, 3})
         EXPECT_TRUE(RunKeyword(v).empty() && TextKeyword(v).empty()) << v;
 
-    EXPECT_TRUE(IsRunWaitKeyword(u"RW") && IsRunWaitKeyword(u"RUNWAITEND"));
+    // RW and RUNWAITEND are read in the reader's items.
     for (std::u16string_view word : {u"rw", u"RunWaitEnd", u"", u"RWX"})
         EXPECT_FALSE(IsRunWaitKeyword(word));
     using H = HeaderOption;
-    for (auto [word, option] :
-         {std::pair(u"type", H::Type), std::pair(u"Nc", H::NoCompress),
-          std::pair(u"NoCompress", H::NoCompress), std::pair(u"sh", H::ShutdownApps),
-          std::pair(u"SHUTDOWNAPPS", H::ShutdownApps)})
+    for (auto [word, option] : {std::pair(u"type", H::Type), std::pair(u"Nc", H::NoCompress),
+                                std::pair(u"SHUTDOWNAPPS", H::ShutdownApps)})
         EXPECT_EQ(HeaderOptionFromKeyword(word), option) << wideToUtf8(word);
     for (std::u16string_view word : {u"", u"TYPE=SA", u"IU", u"NOCOMP"})
         EXPECT_EQ(HeaderOptionFromKeyword(word), H::Unknown) << wideToUtf8(word);

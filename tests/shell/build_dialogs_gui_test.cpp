@@ -1,13 +1,24 @@
 #include "build_gui_fixture.h"
 
+#include "document/messages.h"
 #include "shell/build_command.h"
 #include "shell/build_completed_dialog.h"
 #include "shell/build_progress_dialog.h"
+#include "shell/export_dialog.h"
 #include "shell/output_pane.h"
+#include "support/gui_doubles.h"
 #include "ui/dont_show_again.h"
+#include "ui/open_folder_dialog.h"
+#include "ui/qt_text.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -75,17 +86,14 @@ TEST_F(BuildDialogsTest, SignedBuildAdvancesWhileModalAndReportsTheBuiltFile) {
 
     EXPECT_EQ(title, "Building package App.pkg, Configuration: GCCE, UREL");
     const QString adding = "Adding " + QString::fromStdString(dir.file("data/a.txt")) + "...";
-    EXPECT_TRUE(watcher.looks.contains(
-        "Validating package...|Validating...*|Build pending|Signing pending"))
-        << looks();
-    EXPECT_TRUE(
-        watcher.looks.contains(adding + "|Validation complete|Building...*|Signing pending"))
-        << looks();
-    EXPECT_TRUE(watcher.looks.contains(
-        "Signing package...|Validation complete|Building complete|Signing...*"));
-    ASSERT_FALSE(watcher.looks.isEmpty());
-    EXPECT_EQ(watcher.looks.back(),
-              "Signing package...|Validation complete|Building complete|Signing complete");
+    const QStringList steps = {
+        "Validating package...|Validating...*|Build pending|Signing pending",
+        adding + "|Validation complete|Building...*|Signing pending",
+        "Signing package...|Validation complete|Building complete|Signing...*",
+        "Signing package...|Validation complete|Building complete|Signing complete"};
+    for (const QString& step : steps)
+        EXPECT_TRUE(watcher.looks.contains(step)) << step.toStdString() << " in\n" << looks();
+    EXPECT_EQ(watcher.looks.value(watcher.looks.size() - 1), steps.back());
     EXPECT_EQ(text, "Package 'App' was successfully built to '" + builtFile() + "'");
     EXPECT_FALSE(warningShown);
     EXPECT_TRUE(boxes.shown.empty() && shownFiles.empty());
@@ -100,8 +108,8 @@ TEST_F(BuildDialogsTest, UnsignedBuildHasNoSigningRowAndDontShowAgainTakesEffect
         d.openFolderButton()->click();
     });
     build();
-    ASSERT_FALSE(watcher.looks.isEmpty());
-    EXPECT_EQ(watcher.looks.back().section('|', 1), "Validation complete|Building complete")
+    EXPECT_EQ(watcher.looks.value(watcher.looks.size() - 1).section('|', 1),
+              "Validation complete|Building complete")
         << looks();
     EXPECT_FALSE(watcher.looks.join(' ').contains("Sign")) << looks();
     EXPECT_TRUE(warningShown);
@@ -145,6 +153,135 @@ TEST_F(BuildDialogsTest, CancelStopsTheBuildWithoutAMessage) {
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(paneShown, 0);
     EXPECT_FALSE(std::filesystem::exists(builtFile().toStdString()));
+}
+
+QAction* MenuAction(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+class OutputPaneTest : public BuildGuiTest {
+protected:
+    BuildOutputLog& log() { return app.buildController.log(); }
+};
+
+TEST_F(OutputPaneTest, CopiesWhatIsNewAndStartsAgainAfterTheLogWasEmptied) {
+    log().appendLine(u"before");
+    OutputPane pane(app, commands, nullptr);
+    log().appendLine(u"one");
+    pane.outputChanged();
+    log().appendLine(u"two");
+    pane.buildSucceeded();
+    EXPECT_EQ(pane.text(), "before\none\ntwo\n");
+    log().clear();
+    log().appendLine(u"x");
+    pane.outputChanged();
+    EXPECT_EQ(pane.text(), "x\n");
+    pane.buildStarted();
+    EXPECT_EQ(pane.text(), "");
+    pane.outputChanged(); // the new build's log from its start
+    pane.buildCancelled();
+    EXPECT_EQ(pane.text(), "x\n\nThe build was cancelled by the user");
+    app.document.close();
+    EXPECT_EQ(pane.text(), "");
+
+    pane.appendLine("hello");
+    pane.appendLine("");
+    EXPECT_TRUE(
+        QRegularExpression("^\\d\\d:\\d\\d:\\d\\d hello\n\n$").match(pane.text()).hasMatch());
+}
+
+TEST_F(OutputPaneTest, ContextMenuAndCloseButton) {
+    OutputPane pane(app, commands, nullptr);
+    auto empty = pane.createContextMenu();
+    EXPECT_FALSE(MenuAction(*empty, "Copy")->isEnabled() ||
+                 MenuAction(*empty, "Clear")->isEnabled());
+
+    log().appendLine(u"some output");
+    pane.outputChanged();
+    auto menu = pane.createContextMenu();
+    EXPECT_TRUE(MenuAction(*menu, "Copy")->isEnabled());
+    MenuAction(*menu, "Clear")->trigger();
+    EXPECT_EQ(pane.text(), "");
+    EXPECT_TRUE(log().read().empty());
+
+    CommandLog handler;
+    commands.addHandler(&handler);
+    pane.findChild<QToolButton*>()->click();
+    commands.removeHandler(&handler);
+    EXPECT_EQ(handler.ids, std::vector<int>{ui::cmd::kOutputPane});
+}
+
+TEST_F(OutputPaneTest, ClearDuringABuildContinuesFromTheNewLog) {
+    ScopedEnv slow("FAKE_MAKESIS_SLEEP_MS", "1500");
+    settings.showBuildCompleteDialog = false;
+    OutputPane pane(app, commands, nullptr);
+    bool cleared = false;
+    Poll clear([&] {
+        if (pane.text().contains("Building package..."))
+            MenuAction(*pane.createContextMenu(), "Clear")->trigger(),
+                cleared = pane.text().isEmpty();
+        return cleared;
+    });
+    RunBuildCommand(nullptr, app, {});
+    EXPECT_TRUE(cleared);
+    EXPECT_FALSE(pane.text().contains("Starting Build")) << pane.text().toStdString();
+    EXPECT_TRUE(pane.text().contains("Package was successfully built to '"))
+        << pane.text().toStdString();
+    EXPECT_EQ(pane.text(), QString::fromStdU16String(log().read()).replace("\r\n", "\n"));
+}
+
+class ExportDialogTest : public BuildGuiTest {
+protected:
+    QString file(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
+};
+
+TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
+    AnsweringFileDialogs files;
+    files.answer = "/elsewhere/picked.pkg";
+    ExportDialog dialog(app, nullptr);
+    EXPECT_EQ(dialog.outputPath(), file("App_gcce_urel.pkg"));
+    dialog.platformList()->setCurrentIndex(2);
+    dialog.targetList()->setCurrentIndex(1);
+    EXPECT_EQ(dialog.outputPath(), file("App_winscw_udeb.pkg"));
+    dialog.browseButton()->click();
+    EXPECT_EQ(files.asked, QStringList({"Select Output File", "Symbian Package (*.pkg)", "pkg",
+                                        file("App_winscw_udeb.pkg")}));
+    dialog.platformList()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.outputPath(), "/elsewhere/App_armv5_udeb.pkg");
+}
+
+TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrites) {
+    const std::string target = dir.file("export/App.pkg");
+    std::filesystem::create_directories(dir.path() / "export");
+    int openAndFocused = 0;
+    QString succeeded;
+    WhenModal<ExportDialog> fill([&](ExportDialog& d) {
+        for (const char* path : {"", "out.pkg"}) {
+            d.outputField()->setText(path);
+            d.exportButton()->click();
+            openAndFocused += d.isVisible() && d.focusWidget() == d.outputField();
+        }
+        d.outputField()->setText(QString::fromStdString(target));
+        d.exportButton()->click();
+    });
+    WhenModal<ui::OpenFolderDialog> done([&](ui::OpenFolderDialog& d) {
+        succeeded = d.textLabel()->text();
+        d.openFolderButton()->click();
+    });
+    RunExportCommand(nullptr, app);
+
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kExportNoOutputFile));
+    EXPECT_EQ(boxes.shown[1].text, ui::ToQString(messages::kExportRelativeOutputFile));
+    EXPECT_EQ(openAndFocused, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
+    EXPECT_TRUE(std::filesystem::exists(target)); // what it holds is the document's test
+    EXPECT_EQ(succeeded,
+              "Package was successfully exported to '" + QString::fromStdString(target) + "'");
+    EXPECT_EQ(shownFiles, std::vector<QString>{QString::fromStdString(target)});
 }
 
 } // namespace

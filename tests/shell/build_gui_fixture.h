@@ -23,10 +23,7 @@ class BuildGuiTest : public ::testing::Test {
 protected:
     BuildGuiTest() {
         events.setController(&app.buildController);
-        NewPackageRequest request;
-        request.name = u"App";
-        request.location = dir.path().string();
-        EXPECT_EQ(app.document.create(request), 0);
+        EXPECT_EQ(app.document.create({u"App", {}, {1}, 0, dir.path().string()}), 0);
         dir.write("data/a.txt", "a");
         AppendChild(package().items, std::make_unique<InstallFileItem>(u".\\data\\a.txt"), nullptr);
         ui::SetShowFileHandler(

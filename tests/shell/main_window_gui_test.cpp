@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,10 +28,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <memory>
 
 namespace tb::test {
 namespace {
@@ -62,7 +59,7 @@ protected:
         app = std::make_unique<Application>(settings, events, sdks);
         window = std::make_unique<MainWindow>(*app, commands);
     }
-    // A package file in the temp folder, written by hand as UTF-8.
+    // A package file in the temp folder, written by hand as UTF-8, opened through the dialog.
     std::string packageFile(const std::string& name = "Demo.pkg") {
         return dir.copy(TB_TEST_DATA_DIR "/pkg/handwritten_utf8.pkg", name);
     }
@@ -77,19 +74,14 @@ protected:
                 return menu;
         return nullptr;
     }
-    // The Recent Files menu's texts, and the texts the recent files list calls for.
-    QStringList recentMenuTexts() const {
-        QStringList texts;
+    // The Recent Files menu's texts against those the recent files list calls for.
+    void expectRecentMenuFollowsTheList() const {
+        QStringList menu, list;
         for (QAction* action : submenu("Recent Files")->actions())
-            texts << action->text();
-        return texts;
-    }
-    QStringList recentListTexts() const {
-        QStringList texts;
+            menu << action->text();
         for (size_t i = 0; i < app->recentFiles.size(); ++i)
-            texts << QStringLiteral("%1 %2").arg(i + 1).arg(
-                ui::ToQString(app->recentFiles[i].path));
-        return texts;
+            list << QStringLiteral("%1 %2").arg(i + 1).arg(ui::ToQString(app->recentFiles[i].path));
+        EXPECT_EQ(menu, list);
     }
 
     TempDir dir;
@@ -114,8 +106,7 @@ TEST_F(MainWindowTest, WalksThroughItsStates) {
     QComboBox* platforms = window->configurationLists()->platformList();
     EXPECT_FALSE(platforms->isEnabled() || platforms->count());
 
-    const std::string path = packageFile();
-    openThroughDialog(path);
+    openThroughDialog(packageFile());
     EXPECT_TRUE(boxes.shown.empty()); // nothing open, nothing asked
     EXPECT_EQ(window->windowTitle(), "Demo.pkg - Orchardly Tinderbridge 1.0");
     EXPECT_EQ(std::tuple(window->welcomePage(), window->activeView()), std::tuple(nullptr, 0));
@@ -135,11 +126,11 @@ TEST_F(MainWindowTest, WalksThroughItsStates) {
     EXPECT_EQ(std::tuple(app->configuration.platform(), platforms->currentIndex()),
               std::tuple(BuildPlatform::Winscw, 2));
     window->configurationLists()->targetList()->activated(1);
-    EXPECT_EQ(app->configuration.target(), BuildTarget::Udeb);
-    EXPECT_TRUE(commands.action(cmd::kFirstTarget + 1)->isChecked());
     commands.execute(cmd::kFirstSdk + 1);
-    EXPECT_EQ(app->configuration.currentSdk(), app->configuration.sdkAt(1));
-    EXPECT_TRUE(commands.action(cmd::kFirstSdk + 1)->isChecked());
+    EXPECT_EQ(std::tuple(app->configuration.target(), app->configuration.currentSdk()),
+              std::tuple(BuildTarget::Udeb, app->configuration.sdkAt(1)));
+    EXPECT_TRUE(commands.action(cmd::kFirstTarget + 1)->isChecked() &&
+                commands.action(cmd::kFirstSdk + 1)->isChecked());
     commands.execute(cmd::kFirstView + 3);
     EXPECT_EQ(window->activeView(), 3);
     EXPECT_FALSE(commands.action(cmd::kFirstView)->isChecked());
@@ -148,8 +139,8 @@ TEST_F(MainWindowTest, WalksThroughItsStates) {
     boxes.answers = {MessageAnswer::No};
     commands.execute(cmd::kClose);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kSaveChanges));
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNoCancel);
+    EXPECT_EQ(std::tuple(boxes.shown[0].text, boxes.shown[0].buttons),
+              std::tuple(ui::ToQString(messages::kSaveChanges), ui::MessageButtons::YesNoCancel));
     EXPECT_EQ(std::tuple(window->windowTitle(), window->mode()),
               std::tuple("Orchardly Tinderbridge 1.0", MainWindowMode::Empty));
     for (int id : {cmd::kClose, cmd::kSave, cmd::kFirstView, cmd::kOpenOutputFolder, cmd::kBuild,
@@ -179,34 +170,27 @@ TEST_F(MainWindowTest, HelpOutputFolderAndSaveSayWhatWentWrong) {
     const QString folder = QString::fromStdString(dir.path().string());
     start(1);
     openThroughDialog(packageFile());
-    auto helpShown = [&] { return window->helpWindow() && window->helpWindow()->isVisible(); };
 
     const struct {
+        bool missing; // the guide or the output folder; reported as such, opener or not
         bool opens;
         int command;
-        QString handedOver; // empty: nothing handed to the desktop
         bool helpWindow;
         QString message;
     } cases[] = {
-        {true, cmd::kHelp, guide, false, {}},
-        {true, cmd::kOpenOutputFolder, folder, false, {}},
-        {false, cmd::kHelp, guide, true, {}},
-        {false, cmd::kHelp, guide, true, {}}, // the same window again, see below
-        {false, cmd::kOpenOutputFolder, folder, false,
+        {false, true, cmd::kHelp, false, {}},
+        {false, true, cmd::kOpenOutputFolder, false, {}},
+        {false, false, cmd::kHelp, true, {}},
+        {false, false, cmd::kHelp, true, {}}, // the same window again, see below
+        {false, false, cmd::kOpenOutputFolder, false,
          "There is no application available to open the folder '" + folder + "'."},
-        {true,
-         cmd::kHelp,
-         {},
-         false, // a missing file is reported as such, opener or not
+        {true, true, cmd::kHelp, false,
          "Could not locate the help file '/no/such/install/Tinderbridge.html'.\r\n\r\n"},
-        {true,
-         cmd::kOpenOutputFolder,
-         {},
-         false,
+        {true, true, cmd::kOpenOutputFolder, false,
          "The folder '/no/such/output' coult not be found."},
     };
     for (const auto& c : cases) {
-        if (c.handedOver.isEmpty()) {
+        if (c.missing) {
             settings.installDir = u"/no/such/install";
             app->document.package()->output.outputFolder = u"/no/such/output";
         }
@@ -216,15 +200,14 @@ TEST_F(MainWindowTest, HelpOutputFolderAndSaveSayWhatWentWrong) {
         if (window->helpWindow())
             window->helpWindow()->close();
         commands.execute(c.command);
-        const std::string what = std::to_string(c.command) + (c.opens ? " opens" : "");
-        EXPECT_EQ(desktop.opened, c.handedOver.isEmpty()
-                                      ? std::vector<QUrl>{}
-                                      : std::vector<QUrl>{QUrl::fromLocalFile(c.handedOver)})
-            << what;
-        EXPECT_EQ(helpShown(), c.helpWindow) << what;
-        EXPECT_EQ(boxes.shown.size(), c.message.isEmpty() ? 0u : 1u) << what;
-        if (!c.message.isEmpty() && !boxes.shown.empty()) {
-            EXPECT_TRUE(boxes.shown[0].text.startsWith(c.message)) << what;
+        SCOPED_TRACE(std::to_string(c.command) + (c.opens ? " opens" : ""));
+        const QString handed = c.command == cmd::kHelp ? guide : folder;
+        EXPECT_EQ(desktop.opened,
+                  c.missing ? std::vector<QUrl>{} : std::vector<QUrl>{QUrl::fromLocalFile(handed)});
+        EXPECT_EQ(window->helpWindow() && window->helpWindow()->isVisible(), c.helpWindow);
+        ASSERT_EQ(boxes.shown.size(), c.message.isEmpty() ? 0u : 1u);
+        if (!c.message.isEmpty()) {
+            EXPECT_TRUE(boxes.shown[0].text.startsWith(c.message));
             EXPECT_EQ(boxes.shown[0].icon, ui::MessageIcon::Error);
         }
     }
@@ -252,17 +235,17 @@ TEST_F(MainWindowTest, RecentMenuEntriesOpenTheFileTheyNameAndFollowTheList) {
         settings.recentFiles.push_back({fromHostPath(packageFile(name)), u"Application", 1});
     boxes.defaultAnswer = MessageAnswer::No; // the close question
     start(1);
-    EXPECT_EQ(recentMenuTexts(), recentListTexts());
+    expectRecentMenuFollowsTheList();
     for (int entry : {2, 1, 3, 3, 2}) { // menu positions from 1
+        SCOPED_TRACE(entry);
         QList<QAction*> actions = submenu("Recent Files")->actions();
         ASSERT_GE(actions.size(), entry);
         const QString named = actions[entry - 1]->text().section(' ', 1);
         actions[entry - 1]->trigger();
         EXPECT_EQ(window->windowTitle(),
-                  QFileInfo(named).fileName() + " - Orchardly Tinderbridge 1.0")
-            << "entry " << entry;
-        EXPECT_EQ(recentMenuTexts(), recentListTexts()) << "entry " << entry;
-        EXPECT_EQ(recentMenuTexts().value(0), "1 " + named);
+                  QFileInfo(named).fileName() + " - Orchardly Tinderbridge 1.0");
+        expectRecentMenuFollowsTheList();
+        EXPECT_EQ(submenu("Recent Files")->actions().value(0)->text(), "1 " + named);
     }
 }
 
@@ -271,16 +254,15 @@ TEST_F(MainWindowTest, ADeletedRecentFileOffersToRemoveIt) {
     start(1);
     QMenu* recent = submenu("Recent Files");
     ASSERT_TRUE(recent->menuAction()->isEnabled());
-    boxes.answers = {MessageAnswer::No};
+    boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
     commands.execute(cmd::kFirstRecent);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text,
-              "The package '/nowhere/Gone.pkg' cannot be opened. Do you want to remove the "
-              "reference to it from the Recent Files list?");
-    EXPECT_EQ(boxes.shown[0].buttons, ui::MessageButtons::YesNo);
+    EXPECT_EQ(std::tuple(boxes.shown[0].text, boxes.shown[0].buttons),
+              std::tuple("The package '/nowhere/Gone.pkg' cannot be opened. Do you want to remove "
+                         "the reference to it from the Recent Files list?",
+                         ui::MessageButtons::YesNo));
     EXPECT_EQ(app->recentFiles.size(), 1u);
 
-    boxes.answers = {MessageAnswer::Yes};
     commands.execute(cmd::kFirstRecent);
     EXPECT_TRUE(app->recentFiles.empty() && recent->actions().isEmpty());
     EXPECT_FALSE(recent->menuAction()->isEnabled());
@@ -322,11 +304,9 @@ TEST_F(MainWindowTest, CloseStoresThePlacementAndRefusesWhenCancelled) {
     EXPECT_FALSE(commands.action(cmd::kOutputPane)->isChecked());
     openThroughDialog(packageFile());
 
-    boxes.answers = {MessageAnswer::Cancel};
+    boxes.answers = {MessageAnswer::Cancel, MessageAnswer::No};
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible() && app->document.isOpen());
-
-    boxes.answers = {MessageAnswer::No};
     EXPECT_TRUE(window->close());
     const AppSettings& s = settings;
     EXPECT_EQ(std::tuple(s.windowX, s.windowY, s.windowWidth, s.windowHeight, s.dividerPosition),

@@ -103,12 +103,10 @@ TEST_F(NewPackageTest, StartsFromSettingsAndReturnsTheChosenRequest) {
     });
     std::optional<NewPackageRequest> request = RunNewPackageDialog(nullptr, app);
     ASSERT_TRUE(request);
-    EXPECT_EQ(std::tuple(request->name, request->type, request->targetDevice),
-              std::tuple(u"Demo", PackageType::Patch, 9));
-    EXPECT_EQ(request->languages, (std::vector<uint32_t>{1, 2, 3}));
-    EXPECT_EQ(request->currentLanguage, 1u);
-    EXPECT_EQ(std::tuple(request->location, request->createDirectory),
-              std::tuple(work.string(), true));
+    EXPECT_EQ(std::tuple(request->name, request->type, request->targetDevice, request->languages,
+                         request->currentLanguage, request->location, request->createDirectory),
+              std::tuple(u"Demo", PackageType::Patch, 9, std::vector<uint32_t>{1, 2, 3}, 1u,
+                         work.string(), true));
 
     settings.lastPackageTarget = 7; // not offered
     NewPackageDialog fallback(nullptr, app);
@@ -118,10 +116,7 @@ TEST_F(NewPackageTest, StartsFromSettingsAndReturnsTheChosenRequest) {
 // The checks are CheckNewPackage's; the dialog shows their message with the focus on the fault,
 // and asks about the open package between the location and the existing-file checks.
 TEST_F(NewPackageTest, RefusalsAndTheSaveQuestionInTheirOrder) {
-    NewPackageRequest old;
-    old.name = u"Old";
-    old.location = work.string();
-    ASSERT_EQ(app.document.create(old), 0);
+    ASSERT_EQ(app.document.create({u"Old", {}, {1}, 0, work.string()}), 0);
     const std::string oldPath = app.document.filePath();
     auto changeOld = [&](const char16_t* name) { app.document.package()->names[0] = name; };
     auto oldSaved = [&](const char16_t* name) {
@@ -168,9 +163,10 @@ TEST_F(NewPackageTest, RefusalsAndTheSaveQuestionInTheirOrder) {
 
 TEST_F(NewPackageTest, PackageLanguagesNeedOneLanguageAndFollowTheTicks) {
     PackageLanguagesDialog dialog(nullptr, {2, 1}, 1, false, settings);
-    EXPECT_EQ(dialog.currentCombo()->count(), 2);
-    EXPECT_EQ(dialog.currentCombo()->itemText(0), "French") << "package order kept";
-    EXPECT_EQ(dialog.currentCombo()->currentText(), "English");
+    EXPECT_EQ(std::tuple(dialog.currentCombo()->count(), dialog.currentCombo()->itemText(0),
+                         dialog.currentCombo()->currentText()),
+              std::tuple(2, "French", "English"))
+        << "package order kept";
 
     dialog.languageList()->setChecked(1, false);
     EXPECT_EQ(dialog.currentCombo()->currentText(), "French") << "current was unticked";
@@ -185,8 +181,9 @@ TEST_F(NewPackageTest, PackageLanguagesNeedOneLanguageAndFollowTheTicks) {
     dialog.languageList()->setChecked(2, true);
     dialog.okButton()->click();
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.languages(), (std::vector<uint32_t>{2, 3}));
-    EXPECT_EQ(dialog.currentLanguage(), 1u) << "German, ticked first, stayed current";
+    EXPECT_EQ(std::tuple(dialog.languages(), dialog.currentLanguage()),
+              std::tuple(std::vector<uint32_t>{2, 3}, 1u))
+        << "German, ticked first, stayed current";
 }
 
 TEST_F(NewPackageTest, LanguageChangeConfirmationAppliesOnlyOnYes) {
@@ -215,9 +212,8 @@ TEST_F(NewPackageTest, LanguageChangeConfirmationAppliesOnlyOnYes) {
                   question.yesButton()->click();
               }),
               std::pair(true, true));
-    EXPECT_EQ(languages, (std::vector<uint32_t>{1, 5}));
-    EXPECT_EQ(current, 1u);
-    EXPECT_FALSE(settings.showLanguageChangesConfirmation);
+    EXPECT_EQ(std::tuple(languages, current, settings.showLanguageChangesConfirmation),
+              std::tuple(std::vector<uint32_t>{1, 5}, 1u, false));
 
     languages = {1};
     EXPECT_EQ(run(no), std::pair(true, false)) << "confirmation switched off";

@@ -17,127 +17,121 @@ namespace {
 using ui::MessageAnswer;
 using Rows = QList<int>;
 
-void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    if (qt_sendShortcutOverrideEvent(widget, 0, key, modifiers))
-        return;
-    QKeyEvent press(QEvent::KeyPress, key, modifiers);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-    QApplication::sendEvent(widget, &press);
-    QApplication::sendEvent(widget, &release);
-}
-
-std::string MenuEntries(ListEditor& editor, const QModelIndex& at) {
-    QMenu menu;
-    editor.fillContextMenu(menu, at);
-    return test::Entries(menu);
-}
-
+// Three rows "name N" / "target N" under Name and Target; what the editor asks for is recorded.
 class ListEditorTest : public ::testing::Test {
 protected:
-    // Three rows "name N" / "target N" under Name and Target.
     void SetUp() override {
-        editor = std::make_unique<ListEditor>(removal::Named(1));
         model.setHorizontalHeaderLabels({"Name", "Target"});
         for (int i = 0; i < 3; ++i)
             model.appendRow({new QStandardItem(QStringLiteral("name %1").arg(i)),
                              new QStandardItem(QStringLiteral("target %1").arg(i))});
-        editor->setModel(&model);
-        QObject::connect(editor.get(), &ListEditor::addRequested, [this] { ++adds; });
-        QObject::connect(editor.get(), &ListEditor::editRequested,
-                         [this](int row) { edits << row; });
-        QObject::connect(editor.get(), &ListEditor::removeRequested,
+        editor.setModel(&model);
+        QObject::connect(&editor, &ListEditor::addRequested, [this] { ++adds; });
+        QObject::connect(&editor, &ListEditor::editRequested, [this](int row) { edits << row; });
+        QObject::connect(&editor, &ListEditor::removeRequested,
                          [this](const Rows& rows) { removals << rows; });
-        editor->resize(400, 300);
-        editor->show();
-        QApplication::setActiveWindow(editor.get());
-        editor->table()->setFocus();
+        editor.resize(400, 300);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        table->setFocus();
     }
     void select(const Rows& rows) {
-        editor->table()->clearSelection();
+        table->clearSelection();
         for (int row : rows)
-            editor->table()->selectionModel()->select(
-                model.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            table->selectionModel()->select(model.index(row, 0), QItemSelectionModel::Select |
+                                                                     QItemSelectionModel::Rows);
     }
-    QTreeView* table() const { return editor->table(); }
-    QModelIndex cell(int row) const { return model.index(row, 0); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        if (qt_sendShortcutOverrideEvent(table, 0, key, modifiers))
+            return;
+        QKeyEvent down(QEvent::KeyPress, key, modifiers), up(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(table, &down);
+        QApplication::sendEvent(table, &up);
+    }
+    std::string menu(const QModelIndex& at) {
+        QMenu shown;
+        editor.fillContextMenu(shown, at);
+        return test::Entries(shown);
+    }
 
     test::RecordingMessageBoxes boxes;
     QStandardItemModel model;
-    std::unique_ptr<ListEditor> editor;
+    ListEditor editor{removal::Named(1)};
+    QTreeView* table = editor.table();
     int adds = 0;
     Rows edits;
     QList<Rows> removals;
 };
 
 TEST_F(ListEditorTest, ButtonsAndContextMenuFollowTheSelection) {
-    struct Case {
+    const struct {
         Rows selected;
         bool edit, remove;
         const char* rowMenu;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{}, false, false, "+Add... "}, // a right click on a row selects it first
         {{1}, true, true, "+Edit... | +Remove +Add... "},
         {{0, 2}, false, true, "+Remove +Add... "},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         select(c.selected);
-        EXPECT_EQ(editor->selectedRows(), c.selected);
-        EXPECT_EQ(editor->editButton()->isEnabled(), c.edit) << c.selected.size();
-        EXPECT_EQ(editor->removeButton()->isEnabled(), c.remove) << c.selected.size();
-        EXPECT_EQ(MenuEntries(*editor, cell(1)), c.rowMenu);
-        EXPECT_EQ(MenuEntries(*editor, QModelIndex()), "+Add... ") << "below the rows";
+        EXPECT_EQ(editor.selectedRows(), c.selected);
+        EXPECT_EQ(std::pair(editor.editButton()->isEnabled(), editor.removeButton()->isEnabled()),
+                  std::pair(c.edit, c.remove))
+            << c.selected.size();
+        EXPECT_EQ(menu(model.index(1, 0)), c.rowMenu);
+        EXPECT_EQ(menu(QModelIndex()), "+Add... ") << "below the rows";
     }
 }
 
 TEST_F(ListEditorTest, EditAddAndSelectAllByButtonKeyAndDoubleClick) {
-    editor->selectRow(2);
-    editor->editButton()->click();
-    PressKey(table(), Qt::Key_Return);
-    PressKey(table(), Qt::Key_Enter);
-    emit table()->doubleClicked(cell(2));
+    editor.selectRow(2);
+    editor.editButton()->click();
+    press(Qt::Key_Return);
+    press(Qt::Key_Enter);
+    emit table->doubleClicked(model.index(2, 0));
     EXPECT_EQ(edits, (Rows{2, 2, 2, 2}));
 
-    PressKey(table(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(editor->selectedRows(), (Rows{0, 1, 2}));
-    EXPECT_FALSE(editor->editButton()->isEnabled());
-    PressKey(table(), Qt::Key_Return);
-    editor->editSelected();
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor.selectedRows(), (Rows{0, 1, 2}));
+    EXPECT_FALSE(editor.editButton()->isEnabled());
+    press(Qt::Key_Return);
+    editor.editSelected();
     EXPECT_EQ(edits.size(), 4) << "no edit with several rows";
 
-    editor->addButton()->click();
+    editor.addButton()->click();
     EXPECT_EQ(adds, 1);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 // The views' tests check which question each view asks.
 TEST_F(ListEditorTest, RemovalAsksOnceAndHandsOverTheRowsLastFirst) {
-    PressKey(table(), Qt::Key_Delete);
-    editor->removeSelected();
+    press(Qt::Key_Delete);
+    editor.removeSelected();
     EXPECT_TRUE(boxes.shown.empty()) << "nothing selected, nothing asked";
 
     select({1});
     boxes.answers = {MessageAnswer::No};
-    editor->removeSelected();
+    editor.removeSelected();
     select({0, 2});
     boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    PressKey(table(), Qt::Key_Delete);
+    press(Qt::Key_Delete);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Are you sure you want to remove 'target 1' from the package?");
     EXPECT_EQ(boxes.shown[1].text,
               "Are you sure you want to remove the selected items from the package?");
     EXPECT_EQ(boxes.shown[1].buttons, ui::MessageButtons::YesNo);
     EXPECT_TRUE(removals.isEmpty()) << "No removes nothing";
-    EXPECT_EQ(editor->selectedRows(), (Rows{0, 2})) << "and keeps the selection";
-    editor->removeButton()->click();
+    EXPECT_EQ(editor.selectedRows(), (Rows{0, 2})) << "and keeps the selection";
+    editor.removeButton()->click();
     EXPECT_EQ(removals, QList<Rows>{(Rows{2, 0})});
     EXPECT_EQ(model.rowCount(), 3) << "the view removes the rows, not the editor";
 
     model.removeRow(2); // as the view does after a Yes
-    EXPECT_EQ(editor->selectedRows(), Rows{0});
+    EXPECT_EQ(editor.selectedRows(), Rows{0});
     model.clear(); // a refresh refills the rows
-    EXPECT_TRUE(editor->selectedRows().isEmpty());
-    EXPECT_FALSE(editor->editButton()->isEnabled() || editor->removeButton()->isEnabled());
+    EXPECT_TRUE(editor.selectedRows().isEmpty());
+    EXPECT_FALSE(editor.editButton()->isEnabled() || editor.removeButton()->isEnabled());
 }
 
 } // namespace

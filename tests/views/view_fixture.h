@@ -2,6 +2,8 @@
 
 #include "document/app_settings.h"
 #include "document/application.h"
+#include "model/item_sequence.h"
+#include "model/package.h"
 #include "support/gui_doubles.h"
 #include "support/modal_dialogs.h"
 #include "support/qt_printers.h"
@@ -11,6 +13,7 @@
 #include "ui/command_registry.h"
 #include "ui/gui_build_events.h"
 #include "util/error_code.h"
+#include "util/text_convert.h"
 #include "views/dialogs/select_target_folder_dialog.h"
 
 #include <QAbstractItemModel>
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -130,6 +134,13 @@ protected:
     AppTest() { events.setController(&app.buildController); }
 
     Package& package() { return *app.document.package(); }
+    // Every file target of the package in sequence order, one per line.
+    std::string targets() {
+        std::string text;
+        for (const InstallItem* item : CollectFileItems(package().items))
+            text += wideToUtf8(itemAs<FileItemBase>(item)->target) + "\n";
+        return text;
+    }
     std::vector<QString> shownTexts() const {
         std::vector<QString> texts;
         for (const auto& shown : boxes.shown)
@@ -148,28 +159,36 @@ protected:
     ModalWatchdog watchdog;
 };
 
+using Table = std::vector<QStringList>;
+
 // A view of class View on a package written from text into App/ of the test's folder, shown and
-// active unless told not to. A list view's Add and Edit open a Dialog.
-template <class View, class Dialog = void> class PackageViewTest : public AppTest {
+// active unless told not to. A list view is made by Factory; its Add and Edit open a Dialog.
+template <class View, class Dialog = QDialog, auto Factory = nullptr>
+class PackageViewTest : public AppTest {
 protected:
     void open(const std::string& text, bool show = true) {
         ASSERT_EQ(document.open(dir.write("App/App.pkg", text), false), err::kOk);
         if (!view)
-            view.reset(create());
+            view.reset(make());
         if (show) {
             view->show();
             view->activate();
         }
     }
+    View* make() {
+        if constexpr (std::is_null_pointer_v<decltype(Factory)>)
+            return new View(app, registry, nullptr);
+        else
+            return static_cast<View*>(Factory(app, registry, nullptr));
+    }
     // Saves, so that the modified flag tells what comes after.
     void save() { ASSERT_EQ(document.save(), err::kOk); }
-
-    // The view to test; a test of a view made by a factory says how.
-    virtual View* create() {
-        if constexpr (std::is_abstract_v<View>)
-            return nullptr;
-        else
-            return new View(app, registry, nullptr);
+    // A list view's rows, the texts of each.
+    Table table() const {
+        Table rows;
+        for (int row = 0; row < view->list()->model()->rowCount(); ++row)
+            rows.push_back(RowCells(*view->list()->model(), row));
+        return rows;
     }
 
     // Runs start, which opens a modal dialog of class D, and hands it to act, which closes it.
@@ -179,14 +198,12 @@ protected:
         start();
         EXPECT_TRUE(when.seen());
     }
-    // D is never deduced: the lambdas given are not std::functions.
-    template <class D = Dialog> void add(const std::type_identity_t<std::function<void(D&)>>& act) {
-        runModal<D>([this] { view->list()->add(); }, act);
+    void add(const std::function<void(Dialog&)>& act) {
+        runModal<Dialog>([this] { view->list()->add(); }, act);
     }
-    template <class D = Dialog>
-    void edit(int row, const std::type_identity_t<std::function<void(D&)>>& act) {
+    void edit(int row, const std::function<void(Dialog&)>& act) {
         view->list()->selectRow(row);
-        runModal<D>([this] { view->list()->editSelected(); }, act);
+        runModal<Dialog>([this] { view->list()->editSelected(); }, act);
     }
     // Selects exactly rows and removes them, answering the question; gives the texts shown.
     std::vector<QString> removeRows(const QList<int>& rows, ui::MessageAnswer answer) {

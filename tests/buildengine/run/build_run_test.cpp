@@ -1,7 +1,7 @@
 #include "build_run_fixture.h"
 
-#include <algorithm>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace tb::test {
 namespace {
@@ -10,10 +10,6 @@ using Events = std::vector<std::string>;
 
 const std::string kStartLine =
     "Starting Build: App.pkg, Configuration: Phone (GCCE), Release (UREL), SDK: TestSDK";
-const std::string kNotSigned = "Warning, the package is not signed; it must be signed by a "
-                               "developer certificate or by Symbian Signed before it can be "
-                               "installed to a phone";
-
 std::vector<std::string> readLines(const std::string& path) {
     std::vector<std::string> out;
     std::ifstream in(path);
@@ -29,12 +25,13 @@ TEST_F(BuildRunTest, ValidationFailureStopsBeforeAnythingIsWritten) {
     EXPECT_EQ(log(), kStartLine + "\r\n\r\nValidating package...\r\n"
                                   "Error, no output filename has been specified\r\n\r\n"
                                   "Validation failed: 1 error(s), 0 warning(s)\r\n\r\n");
-    EXPECT_EQ(recorder.all, (Events{"8001", "8006", "8003"}));
+    EXPECT_EQ(std::tuple(recorder.all, recorder.outputs), std::tuple(Events{"8001", "8003"}, 1));
     EXPECT_FALSE(std::filesystem::exists(dir.file("argv")));
     EXPECT_TRUE(temporaryFolderEmpty());
 
     package->output.outputName = u"App.sis";
     recorder.clear();
+    ScopedEnv bulk("FAKE_MAKESIS_OUTPUT_BYTES", "1048576"); // must not stall the build
     build();
     EXPECT_EQ(log().rfind(kStartLine, 0), 0u);
     EXPECT_EQ(log().find("Starting Build", 1), std::string::npos);
@@ -46,7 +43,7 @@ TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
     ScopedEnv open("FAKE_MAKESIS_NO_FINAL_NEWLINE", "1"); // the last line is still handled
     const InstallItem* second = addFile(u".\\data\\b.txt");
     build();
-    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8002"}));
+    EXPECT_EQ(recorder.all, (Events{"8001", "8005(1)", "8005(2)", "8002"}));
     EXPECT_EQ(LastOf(lines()), kNotSigned);
     ASSERT_EQ(recorder.items.size(), 2u);
     EXPECT_EQ(recorder.items[1], second);
@@ -58,22 +55,17 @@ TEST_F(BuildRunTest, UnsignedBuildSucceeds) {
 TEST_F(BuildRunTest, OutputFolderWithOrWithoutFinalSeparatorGivesOnePath) {
     ScopedEnv argv("FAKE_MAKESIS_ARGV_FILE", dir.file("argv"));
     const WideText folder = package->output.outputFolder;
-    const std::pair<WideText, std::string> cases[] = {
-        {folder, outputFile()},         {folder + u"/", outputFile()},
-        {folder + u"\\", outputFile()}, {folder + u"\\\\", outputFile()},
-        {u"", dir.file("App.sis")},
-    };
-    for (const auto& [stored, built] : cases) {
+    for (const WideText& stored :
+         {folder, folder + u"/", folder + u"\\", folder + u"\\\\", WideText()}) {
+        const std::string built = stored.empty() ? dir.file("App.sis") : outputFile();
         package->output.outputFolder = stored;
         std::filesystem::remove(dir.file("argv"));
         std::filesystem::remove(built);
         recorder.clear();
         build();
-        ASSERT_GE(lines().size(), 2u);
-        EXPECT_EQ(lines()[lines().size() - 2], "Package was successfully built to '" + built + "'");
-        const std::vector<std::string> args = readLines(dir.file("argv"));
-        ASSERT_EQ(args.size(), 4u);
-        EXPECT_EQ(args[2], built);
+        EXPECT_NE(log().find("\r\nPackage was successfully built to '" + built + "'\r\n"),
+                  std::string::npos);
+        EXPECT_EQ(ReadBytes(dir.file("argv")), "-v\nApp.pkg\n" + built + "\n--\n");
         EXPECT_TRUE(std::filesystem::exists(built));
     }
 }
@@ -105,7 +97,7 @@ TEST_F(BuildRunTest, SigningToolGetsFullPathsAndThePassphraseOnlyWhenThereIsOne)
     std::filesystem::remove(dir.file("argv"));
     recorder.clear();
     build();
-    EXPECT_EQ(recorder.withoutOutput(), (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
+    EXPECT_EQ(recorder.all, (Events{"8001", "8005(1)", "8005(2)", "8005(2)", "8002"}));
     EXPECT_EQ(log().find("pass word"), std::string::npos);
     args = readLines(dir.file("argv"));
     ASSERT_EQ(args.size(), 7u);
@@ -117,27 +109,61 @@ TEST_F(BuildRunTest, SigningToolGetsFullPathsAndThePassphraseOnlyWhenThereIsOne)
 TEST_F(BuildRunTest, HelperFailuresFailTheBuildOnce) {
     const std::string notAFolder = dir.write("file", "x");
     const struct {
-        const char* variable; // set to value for the build
+        const char* variable; // set to value for the build; none: no helper installed
         std::string value;
-        std::string ending; // the last lines, each followed by '|'
+        Lines ending;
     } cases[] = {
         {nullptr,
          {},
-         "Error, could not find 'TBBuildHelper'; your installation seems corrupt, please "
-         "reinstall Tinderbridge and try again|"},
-        {"FAKE_MAKESIS_KILL_PARENT", "1", "|Build failed|"},
-        {"TMPDIR", notAFolder,
-         "Error, can not write the temporary package file 'App.pkg' to '" + notAFolder +
-             "': Not a directory||Build failed|"},
+         {"Error, could not find 'TBBuildHelper'; your installation seems corrupt, please "
+          "reinstall Tinderbridge and try again"}},
+        {"FAKE_MAKESIS_KILL_PARENT", "1", {"", "Build failed"}},
+        {"TMPDIR",
+         notAFolder,
+         {"Error, can not write the temporary package file 'App.pkg' to '" + notAFolder +
+              "': Not a directory",
+          "", "Build failed"}},
     };
     for (const auto& c : cases) {
         controller.setInstallFolder(c.variable ? TB_HELPER_DIR : dir.file("nowhere"));
         ScopedEnv variable(c.variable ? c.variable : "TB_UNUSED", c.value.c_str());
         recorder.clear();
         build();
-        EXPECT_EQ(lastLines(size_t(std::count(c.ending.begin(), c.ending.end(), '|'))), c.ending);
-        EXPECT_EQ(LastOf(recorder.all), "8003");
-        EXPECT_EQ(recorder.terminals, 1);
+        const Lines all = lines();
+        ASSERT_GE(all.size(), c.ending.size());
+        EXPECT_EQ(Lines(all.end() - c.ending.size(), all.end()), c.ending);
+        EXPECT_EQ(recorder.all, (Events{"8001", "8005(1)", "8003"}));
+        EXPECT_TRUE(temporaryFolderEmpty());
+    }
+}
+
+// Cancel waits for the helper, which stops its tool, killing one that ignores the request; a
+// helper that ignores it is killed after the timeout. Nothing is left behind.
+TEST_F(BuildRunTest, CancelReturnsOnceTheHelperHasStopped) {
+    ScopedEnv slow("FAKE_MAKESIS_SLEEP_MS", "60000");
+    const std::string helper = dir.write("install/TBBuildHelper", "#!/bin/sh\nexec sleep 60\n");
+    ::chmod(helper.c_str(), 0755);
+    const struct {
+        const char* ignoringTerm; // FAKE_MAKESIS_IGNORE_TERM
+        bool stubbornHelper;
+        double least, most; // seconds cancelBuild takes
+    } cases[] = {{nullptr, false, 0, 5}, {"1", false, 0, 8}, {nullptr, true, 9, 20}};
+    for (const auto& c : cases) {
+        ScopedEnv stubborn("FAKE_MAKESIS_IGNORE_TERM", c.ignoringTerm);
+        controller.setInstallFolder(c.stubbornHelper ? dir.file("install") : TB_HELPER_DIR);
+        recorder.clear();
+        controller.startBuild(packageFile, *package, configuration);
+        for (int i = 0; i < 1500 && log().find("Building package...") == std::string::npos; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // the tool is running
+        const auto start = std::chrono::steady_clock::now();
+        controller.cancelBuild();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        queue.deliverPending(controller.listeners());
+        EXPECT_TRUE(took.count() >= c.least && took.count() < c.most) << took.count();
+        EXPECT_FALSE(controller.building());
+        EXPECT_EQ(recorder.all, (Events{"8001", "8005(1)", "8004"}));
+        EXPECT_FALSE(std::filesystem::exists(outputFile()));
         EXPECT_TRUE(temporaryFolderEmpty());
     }
 }

@@ -7,46 +7,37 @@
 namespace tb::test {
 namespace {
 
-struct HelperResult {
-    ProcessExit exit;
-    std::string output;
-};
-
-HelperResult runHelper(const std::vector<std::string>& arguments) {
+// The helper's exit code (-1 when it did not exit by itself) and its output.
+std::pair<int, std::string> runHelper(const std::vector<std::string>& arguments) {
     HelperProcess helper;
     EXPECT_EQ(helper.start(std::string(TB_HELPER_DIR) + "/TBBuildHelper", arguments), 0);
-    HelperResult result;
-    while (helper.readAvailable(result.output) == HelperProcess::ReadResult::Open)
+    std::string output;
+    while (helper.readAvailable(output) == HelperProcess::ReadResult::Open)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     helper.waitForExit();
-    result.exit = helper.exitStatus();
-    return result;
+    const ProcessExit exit = helper.exitStatus();
+    return {exit.kind == ProcessExit::Kind::Exited ? exit.value : -1, output};
 }
 
-TEST(BuildHelper, MissingToolsAndWrongArgumentsFail) {
-    TempDir dir;
-    ScopedEnv path("PATH", dir.path().string()); // no makesis anywhere
-    HelperResult result = runHelper({dir.file("sdk"), dir.file("a.pkg"), dir.file("a.sis")});
-    EXPECT_EQ(result.exit.kind, ProcessExit::Kind::Exited);
-    EXPECT_NE(result.exit.value, 0);
-    EXPECT_EQ(result.output, "Error, can not find makesis in '" + dir.file("sdk") +
-                                 "/epoc32/tools' or on the PATH\r\n");
-
-    result = runHelper({TB_TEST_SDK_DIR, dir.file("a.pkg"), dir.file("a.sis"), "-x", "c", "k"});
-    EXPECT_NE(result.exit.value, 0);
-    EXPECT_EQ(result.output.rfind("Usage: TBBuildHelper", 0), 0u);
-}
-
-TEST(BuildHelper, ToolLinesGetCarriageReturnsAndFailuresLeaveNoFile) {
+TEST(BuildHelper, FailedToolsMissingToolsAndWrongArguments) {
     TempDir dir;
     const std::string pkg =
         dir.write("a.pkg", "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n\"missing\"-\"x\"\n");
     dir.write("a.sis", "old");
-    const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis")});
-    EXPECT_EQ(result.exit.value, 1);
-    EXPECT_NE(result.output.find("a.pkg(2) : processing header\r\n"), std::string::npos);
-    EXPECT_NE(result.output.find("a.pkg(3) : error: file I/O fault.\r\n"), std::string::npos);
+    // The tool's lines get carriage returns; a failure leaves no file.
+    const auto [code, output] = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis")});
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(output.find("a.pkg(2) : processing header\r\n"), std::string::npos);
+    EXPECT_NE(output.find("a.pkg(3) : error: file I/O fault.\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("a.sis")));
+
+    const auto usage = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("a.sis"), "-x", "c", "k"});
+    EXPECT_EQ(std::pair(usage.first, usage.second.substr(0, 20)),
+              std::pair(2, std::string("Usage: TBBuildHelper")));
+    ScopedEnv path("PATH", dir.path().string()); // no makesis anywhere
+    EXPECT_EQ(runHelper({dir.file("sdk"), pkg, dir.file("a.sis")}),
+              std::pair(4, "Error, can not find makesis in '" + dir.file("sdk") +
+                               "/epoc32/tools' or on the PATH\r\n"));
 }
 
 // The Linux makesis takes any argument before the package file that starts with '-' or '/'
@@ -65,11 +56,11 @@ TEST(BuildHelper, MakesisGetsThePackageByNameInItsFolder) {
             dir.write(std::string("tmp/") + c.file, "&EN\n#{\"A\"}, (0x1), 1, 0, 0\n");
         std::filesystem::remove(dir.file("argv"));
         std::filesystem::remove(dir.file("cwd"));
-        const HelperResult result = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("out.sis")});
-        EXPECT_EQ(result.exit.value, 0) << result.output;
-        EXPECT_NE(result.output.find(std::string(c.given) + "(2) : processing header\r\n"),
+        const auto [code, output] = runHelper({TB_TEST_SDK_DIR, pkg, dir.file("out.sis")});
+        EXPECT_EQ(code, 0) << output;
+        EXPECT_NE(output.find(std::string(c.given) + "(2) : processing header\r\n"),
                   std::string::npos)
-            << result.output;
+            << output;
         EXPECT_EQ(ReadBytes(dir.file("cwd")), dir.file("tmp") + "\n");
         EXPECT_EQ(ReadBytes(dir.file("argv")),
                   "-v\n" + std::string(c.given) + "\n" + dir.file("out.sis") + "\n--\n");

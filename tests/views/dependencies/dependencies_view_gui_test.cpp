@@ -7,49 +7,37 @@
 #include <QLabel>
 #include <QRadioButton>
 
-namespace tb {
+namespace tb::test {
 namespace {
 
-using ui::MessageAnswer;
-
-constexpr const char* kPackage = R"(&EN,FR
-#{"App","App FR"},(0xA0001234),1,0,0
-%{"Vendor","Vendeur"}
-:"Vendor"
-[0x101F7961],0,0,0,{"S60","S60 FR"}
-(0x2000AFDE),1,0,*,{"Qt","Qt FR"}
-(0x20001111),1,0,0~2,*,*,{"Lib","Lib FR"}
-)";
-
-class DependenciesViewTest : public test::PackageViewTest<ListViewPage, DependencyDialog> {
+class DependenciesViewTest
+    : public PackageViewTest<ListViewPage, DependencyDialog, CreateDependenciesView> {
 protected:
-    ListViewPage* create() override {
-        return static_cast<ListViewPage*>(CreateDependenciesView(app, registry, nullptr));
+    void SetUp() override {
+        open("&EN,FR\n#{\"App\",\"App FR\"},(0xA0001234),1,0,0\n"
+             "[0x101F7961],0,0,0,{\"S60\",\"S60 FR\"}\n"
+             "(0x2000AFDE),1,0,*,{\"Qt\",\"Qt FR\"}\n"
+             "(0x20001111),1,0,0~2,*,*,{\"Lib\",\"Lib FR\"}\n");
     }
-    void SetUp() override { open(kPackage); }
-
-    QAbstractItemModel& rows() const { return *view->list()->model(); }
-    QStringList cells(int row) const { return test::RowCells(rows(), row); }
-
+    // Which of the three fixed and six range version boxes are enabled.
     static std::vector<bool> versionBoxesEnabled(DependencyDialog& d) {
         std::vector<bool> on;
-        for (size_t i = 0; i < 3; ++i)
-            on.push_back(d.fixedBox(i)->isEnabled());
-        for (size_t i = 0; i < 6; ++i)
-            on.push_back(d.rangeBox(i)->isEnabled());
+        for (size_t i = 0; i < 9; ++i)
+            on.push_back((i < 3 ? d.fixedBox(i) : d.rangeBox(i - 3))->isEnabled());
         return on;
     }
 };
 
+// Devices come before packages; the version texts are DependencyTextsTest's.
 TEST_F(DependenciesViewTest, RowsShowDevicesThenPackagesWithTheirVersionsInTheShownLanguage) {
-    ASSERT_EQ(rows().rowCount(), 3);
-    EXPECT_EQ(cells(0), (QStringList{"S60", "0.0.0", "Device / Platform"}));
-    EXPECT_EQ(cells(1), (QStringList{"Qt", "1.0.*", "Package"}));
-    EXPECT_EQ(cells(2), (QStringList{"Lib", "1.0.0 - 2.*.*", "Package"}));
+    EXPECT_EQ(table(), (Table{{"S60", "0.0.0", "Device / Platform"},
+                              {"Qt", "1.0.*", "Package"},
+                              {"Lib", "1.0.0 - 2.*.*", "Package"}}));
     document.setCurrentLanguage(1);
-    EXPECT_EQ(cells(2).front(), "Lib FR");
+    EXPECT_EQ(table().at(2).front(), "Lib FR");
 
-    removeRows({0, 2}, MessageAnswer::Yes); // one of each list
+    removeRows({0, 2}, ui::MessageAnswer::Yes); // one of each list
+    EXPECT_EQ(table(), (Table{{"Qt FR", "1.0.*", "Package"}}));
     EXPECT_EQ(package().deviceDependencies.size() + package().packageDependencies.size(), 1u);
 }
 
@@ -77,8 +65,7 @@ TEST_F(DependenciesViewTest, AddFormEnablesVersionsForPackagesOnly) {
     });
     EXPECT_EQ(shownTexts(), std::vector<QString>{"Invalid UID. The UID must be specified in "
                                                  "hexadecimal or normal form."});
-    ASSERT_EQ(rows().rowCount(), 4);
-    EXPECT_EQ(cells(1), (QStringList{"S60 5th", "*.*.*", "Device / Platform"}));
+    EXPECT_EQ(table().at(1), (QStringList{"S60 5th", "*.*.*", "Device / Platform"}));
     EXPECT_FALSE(package().deviceDependencies.at(1)->isRange);
     EXPECT_EQ(view->list()->selectedRows(), QList<int>{1}) << "the new row is selected";
 }
@@ -98,9 +85,9 @@ TEST_F(DependenciesViewTest, EditFormsShowTheDependencyAndRenameOnlyTheShownLang
     });
     const Dependency& lib = *package().packageDependencies.at(1);
     EXPECT_EQ(lib.names, (LocalizedText{u"Lib", u"Bibliotheque"}));
-    EXPECT_EQ(cells(2), (QStringList{"Bibliotheque", "3.*.*", "Package"}));
+    EXPECT_EQ(table().at(2), (QStringList{"Bibliotheque", "3.*.*", "Package"}));
     EXPECT_EQ(lib.toMajor, kAnyVersion) << "the fixed form makes the to-version wildcards";
 }
 
 } // namespace
-} // namespace tb
+} // namespace tb::test

@@ -19,15 +19,15 @@ constexpr char kSigned[] = "&EN\n#{\"App\"},(0x1),1,0,0,NC\n"
 using DeploymentTest = PackageViewTest<DeploymentView>;
 
 // The controls show the settings and are taken on the commit; signing off greys its rows and
-// keeps their texts.
-TEST_F(DeploymentTest, ShowsTheSettingsAndCommitsEveryControl) {
+// keeps their texts; refused characters have no effect as typed.
+TEST_F(DeploymentTest, ShowsTheSettingsCommitsEveryControlAndRefusesCharactersAsTyped) {
     open(kSigned, false);
     document.commitEdits();
     EXPECT_FALSE(document.modified()) << "a view never shown commits nothing";
     view->activate();
-    EXPECT_EQ(view->folderBox()->text(), "/builds/out");
-    EXPECT_TRUE(view->autoIncrementBox()->isChecked());
-    EXPECT_EQ(view->privateKeyBox()->text(), "keys/dev.key");
+    EXPECT_EQ(std::tuple(view->folderBox()->text(), view->privateKeyBox()->text(),
+                         view->autoIncrementBox()->isChecked()),
+              std::tuple("/builds/out", "keys/dev.key", true));
 
     Retype(view->outputNameBox(), "New.sis");
     view->compressBox()->setChecked(true);
@@ -35,10 +35,9 @@ TEST_F(DeploymentTest, ShowsTheSettingsAndCommitsEveryControl) {
     EXPECT_FALSE(view->certificateBox()->isEnabled() || view->passphraseBox()->isEnabled());
     document.commitEdits();
     const Package& p = package();
-    EXPECT_EQ(std::tuple(p.output.outputName, p.signing.passphrase),
-              std::tuple(u"New.sis", u"secret"));
-    EXPECT_TRUE(p.compress);
-    EXPECT_FALSE(p.signing.signPackage);
+    EXPECT_EQ(
+        std::tuple(p.output.outputName, p.signing.passphrase, p.compress, p.signing.signPackage),
+        std::tuple(u"New.sis", u"secret", true, false));
 
     // The project folder is stored empty at once; the box keeps the custom one.
     view->projectFolderButton()->click();
@@ -46,15 +45,13 @@ TEST_F(DeploymentTest, ShowsTheSettingsAndCommitsEveryControl) {
     EXPECT_EQ(package().output.outputFolder, u"");
     view->customFolderButton()->click();
     EXPECT_EQ(package().output.outputFolder, u"/builds/out");
-}
 
-// Which characters each box refuses (the classes are TextValidatorsTest's).
-TEST_F(DeploymentTest, RefusedCharactersHaveNoEffectAsTyped) {
+    // Which characters each box refuses (the classes are TextValidatorsTest's); a stored text
+    // the box refuses is not shown, and not lost.
     open("&EN\n#{\"App\"},(0x1),1,0,0\n; certificate \"x|y.cer\"\n");
-    EXPECT_EQ(view->certificateBox()->text(), "") << "a stored text the box refuses";
+    EXPECT_EQ(view->certificateBox()->text(), "");
     document.commitEdits();
-    EXPECT_EQ(package().signing.certificate, u"x|y.cer") << "is not lost";
-
+    EXPECT_EQ(package().signing.certificate, u"x|y.cer");
     view->customFolderButton()->click();
     view->signBox()->setChecked(true);
     const struct {

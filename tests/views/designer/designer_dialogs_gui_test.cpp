@@ -37,7 +37,6 @@ TEST_F(DesignerTest, FilesAreAddedAndTheLastIsSelected) {
     view.runAddAction(AddAction::LaunchFile);
     EXPECT_EQ(selected(), "LaunchFile [.\\guide.html]");
     EXPECT_EQ(itemAs<InstallFileItem>(tree.selectedItem())->mimeType, u"text/html");
-    EXPECT_EQ(readBack(), model());
 }
 
 TEST_F(DesignerTest, ConditionBlocksGetBranchesAndEnterEditsTheirCondition) {
@@ -64,14 +63,13 @@ TEST_F(DesignerTest, ConditionBlocksGetBranchesAndEnterEditsTheirCondition) {
         EXPECT_TRUE(answer.seen());
     }
     EXPECT_EQ(selected(), "ELSEIF [(LANGUAGE = 5) OR (LANGUAGE = 6)]");
-    EXPECT_EQ(readBack(), model());
 }
 
+// The reduced form itself is InstallFileDialogTest's.
 TEST_F(DesignerTest, NullFilesAreNamedInTheReducedInstallFileDialog) {
     select("LaunchFile [view.txt]");
     {
         WhenModal<InstallFileDialog> name([](InstallFileDialog& d) {
-            EXPECT_EQ(d.installTypeBox(), nullptr) << "target and drive only";
             d.nameBox()->setText("state.dat");
             d.okButton()->click();
         });
@@ -90,15 +88,8 @@ TEST_F(DesignerTest, EachNodeKindIsEditedInItsDialogAndRelabelled) {
     {
         WhenModal<IncludePackageDialog> ok([](IncludePackageDialog& d) { d.okButton()->click(); });
         emit tree.itemDoubleClicked(node("IncludePackage [sub.sis]"), 0);
-        EXPECT_TRUE(ok.seen()) << "a double-click edits";
+        EXPECT_TRUE(ok.seen()) << "a double-click edits (where: AddActionRulesTest)";
     }
-    // ... but not an option or a list.
-    bool opened = false;
-    Poll watch([&] { return opened |= QApplication::activeModalWidget() != nullptr, false; });
-    emit tree.itemDoubleClicked(node("Option [\"Help\"]"), 0);
-    emit tree.itemDoubleClicked(node("ShowOptionList"), 0);
-    QApplication::processEvents();
-    EXPECT_FALSE(opened);
     {
         select("Option [\"Help\"]");
         WhenModal<EditOptionDialog> rename([](EditOptionDialog& d) {

@@ -90,12 +90,6 @@ protected:
         return at ? at->text(0).toStdString() : "";
     }
 
-    std::string menu(AddMenuPlace place) {
-        QMenu shown;
-        view.fillAddActionMenu(shown, place);
-        return Entries(shown);
-    }
-
     DesignerView view{app, registry};
     SequenceTree& tree = *view.tree();
 };

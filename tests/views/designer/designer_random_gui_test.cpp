@@ -13,28 +13,6 @@
 namespace tb::test {
 namespace {
 
-// Answers every dialog the edits open: conditions, null file names, the dialog removal.
-class DialogAnswers {
-public:
-    DialogAnswers()
-        : poll_([this] {
-              if (auto* condition = Modal<ConditionDialog>()) {
-                  condition->conditionBox()->setText(QStringLiteral("LANGUAGE = %1").arg(++count_));
-                  condition->okButton()->click();
-              } else if (auto* file = Modal<InstallFileDialog>()) {
-                  file->nameBox()->setText(QStringLiteral("n%1.dat").arg(++count_));
-                  file->okButton()->click();
-              } else if (auto* removal = Modal<RemoveDialogChoice>()) {
-                  removal->removeButton()->click();
-              }
-              return false;
-          }) {}
-
-private:
-    int count_ = 0;
-    Poll poll_;
-};
-
 std::vector<QTreeWidgetItem*> Nodes(QTreeWidget& tree) {
     std::vector<QTreeWidgetItem*> all;
     for (QTreeWidgetItemIterator node(&tree); *node; ++node)
@@ -44,7 +22,19 @@ std::vector<QTreeWidgetItem*> Nodes(QTreeWidget& tree) {
 
 TEST_F(DesignerTest, RandomEditsKeepTreePackageAndFileInStep) {
     const std::string sis = dir.write("e.sis", std::string(16, '\x01'));
-    DialogAnswers answers;
+    int answered = 0; // conditions, null file names, the dialog removal
+    Poll answers([&] {
+        if (auto* condition = Modal<ConditionDialog>()) {
+            condition->conditionBox()->setText(QStringLiteral("LANGUAGE = %1").arg(++answered));
+            condition->okButton()->click();
+        } else if (auto* file = Modal<InstallFileDialog>()) {
+            file->nameBox()->setText(QStringLiteral("n%1.dat").arg(++answered));
+            file->okButton()->click();
+        } else if (auto* removal = Modal<RemoveDialogChoice>()) {
+            removal->removeButton()->click();
+        }
+        return false;
+    });
     boxes.defaultAnswer = ui::MessageAnswer::Yes;
     const AddAction kAdds[] = {
         AddAction::InstallFiles,   AddAction::OptionList,     AddAction::Option,  AddAction::Dialog,

@@ -18,12 +18,36 @@
 namespace tb {
 namespace {
 
+using test::kBy;
 using test::ReadBytes;
-using test::TextFileBytes;
 using test::WhenModal;
 
-class ActionDialogsTest : public test::ActionDialogTest {
+// The bytes of a dialog text file holding text (ASCII) as the program writes it.
+std::string TextFileBytes(const std::string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : text)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+// An open package (English, French, German; French shown), unmodified.
+class ActionDialogsTest : public test::AppTest {
 protected:
+    void SetUp() override {
+        const std::string path =
+            dir.write("App.pkg", "&EN,FR,GE\n#{\"App\",\"App\",\"App\"},(0xA0001234),1,0,0\n");
+        ASSERT_EQ(document.open(path, false), 0);
+        document.setCurrentLanguage(1);
+    }
+
+    // Puts item last inside parent (null: the top level) and leaves the package unmodified.
+    template <class Item> Item* add(std::unique_ptr<Item> item, InstallItem* parent = nullptr) {
+        auto* added = static_cast<Item*>(
+            document.insertItem(std::move(item), ItemPlace::lastChildOf(parent), kBy));
+        EXPECT_EQ(document.save(), 0);
+        return added;
+    }
+
     // A SIS file: UID 1, UID 2, the package UID, the checksum; bytes cut it short.
     std::string sisFile(const std::string& name, uint32_t uid, size_t bytes = 16) {
         std::string header(16, '\0');
@@ -36,11 +60,7 @@ protected:
 TEST_F(ActionDialogsTest, OptionTextsAreCheckedAndOnlyAChangeMarksThePackage) {
     auto option = std::make_unique<OptionItem>(3);
     option->names = {u"One", u"Un", u"Eins"};
-    auto* list = add(std::make_unique<ShowOptionListItem>());
-    auto* item = static_cast<OptionItem*>(
-        document.insertItem(std::move(option), ItemPlace::lastChildOf(list), kBy));
-    ASSERT_EQ(document.save(), 0);
-
+    auto* item = add(std::move(option), add(std::make_unique<ShowOptionListItem>()));
     const struct {
         const char* text;
         const char* refused; // null: accepted
@@ -79,8 +99,7 @@ TEST_F(ActionDialogsTest, EditingAnIncludedPackageMarksOnlyAChange) {
             EXPECT_TRUE(dialog.submit());
         });
         EXPECT_TRUE(EditIncludePackage(nullptr, document, item, kBy));
-        EXPECT_EQ(item->unconditional, !check);
-        EXPECT_EQ(document.modified(), !check);
+        EXPECT_EQ(std::tuple(item->unconditional, document.modified()), std::tuple(!check, !check));
     }
 
     auto languages = std::make_unique<IncludeLanguagePackageItem>(3);
@@ -95,9 +114,6 @@ TEST_F(ActionDialogsTest, EditingAnIncludedPackageMarksOnlyAChange) {
 TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
     const std::string english = sisFile("en/App.sis", 0x12345678);
     const std::string french = sisFile("fr/App.sis", 0x12345678);
-    const std::string other = sisFile("App_other.sis", 0x0BADF00D);
-    const std::string shortFile = sisFile("short.sis", 1, 12);
-
     WhenModal<IncludeLanguagePackageDialog> answer([&](IncludeLanguagePackageDialog& dialog) {
         QTreeWidget* list = dialog.sourceList();
         ASSERT_EQ(list->topLevelItemCount(), 3);
@@ -110,7 +126,7 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
         choose(0, english);
         EXPECT_EQ(dialog.uidLabel()->text(), "0x12345678");
         EXPECT_FALSE(dialog.submit());
-        choose(1, shortFile);
+        choose(1, sisFile("short.sis", 1, 12));
         choose(1, dir.file("missing.sis"));
         EXPECT_EQ(shownTexts(), (std::vector<QString>{
                                     "You must select a source file for each language.",
@@ -121,7 +137,7 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
         EXPECT_TRUE(list->topLevelItem(1)->text(1).isEmpty());
 
         choose(1, french);
-        choose(2, other);
+        choose(2, sisFile("App_other.sis", 0x0BADF00D));
         EXPECT_EQ(dialog.uidLabel()->text(), "0xBADF00D");
         boxes.shown.clear();
         EXPECT_FALSE(dialog.submit());
@@ -135,8 +151,7 @@ TEST_F(ActionDialogsTest, LanguagePackagesNeedAFilePerLanguageAllWithOneUid) {
     ASSERT_TRUE(item);
     EXPECT_EQ(item->paths,
               (LocalizedText{u".\\en\\App.sis", u".\\fr\\App.sis", u".\\fr\\App.sis"}));
-    EXPECT_EQ(item->uid, 0x12345678u);
-    EXPECT_TRUE(item->unconditional);
+    EXPECT_EQ(std::tuple(item->uid, item->unconditional), std::tuple(0x12345678u, true));
 }
 
 TEST_F(ActionDialogsTest, ConditionsAreCheckedByTheGrammarAndComeBackParsed) {
@@ -159,19 +174,16 @@ TEST_F(ActionDialogsTest, ConditionsAreCheckedByTheGrammarAndComeBackParsed) {
     EXPECT_FALSE(AskCondition(nullptr, nullptr));
 }
 
-using ShowDialogTest = test::ActionDialogTest;
-
-// The name rules are DialogNamesTest's and the writing DialogTextFilesTest's; here a new dialog
+// The name rules are LocalizationTest's and the writing DialogTextFilesTest's; here a new dialog
 // takes imported text, keeps it through a refusal and asks before it replaces a file.
-TEST_F(ShowDialogTest, ANewDialogImportsRefusesATakenNameAndAsksBeforeReplacing) {
+TEST_F(ActionDialogsTest, ANewDialogImportsRefusesATakenNameAndAsksBeforeReplacing) {
     auto taken = std::make_unique<ShowLanguageDialogItem>(3);
     taken->name = u"New Dialog";
     add(std::move(taken));
-    const std::string notes = dir.write("other/notes.txt", "Line one\r\nLine two");
-    dir.write("Readme.txt", "old");
+    const std::string readme = dir.write("Readme.txt", "old");
     WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& dialog) {
         EXPECT_EQ(dialog.nameBox()->text(), "New Dialog");
-        files.answer = QString::fromStdString(notes);
+        files.answer = QString::fromStdString(dir.write("other/notes.txt", "Line one\r\nLine two"));
         dialog.importButton()->click();
         EXPECT_EQ(files.asked.value(0), "Import Text From File");
         files.answer = QString::fromStdString(dir.file("missing.txt"));
@@ -179,26 +191,26 @@ TEST_F(ShowDialogTest, ANewDialogImportsRefusesATakenNameAndAsksBeforeReplacing)
         dialog.buttonKindBox()->setCurrentIndex(2);
         EXPECT_FALSE(dialog.submit());
         EXPECT_EQ(dialog.textBox()->toPlainText(), "Line one\nLine two");
-        EXPECT_EQ(ReadBytes(dir.file("Readme.txt")), "old");
         boxes.answers = {ui::MessageAnswer::No, ui::MessageAnswer::Yes};
         dialog.nameBox()->setText("Readme");
-        EXPECT_FALSE(dialog.submit()); // No: the file stays as it was
+        EXPECT_FALSE(dialog.submit());
+        EXPECT_EQ(ReadBytes(readme), "old") << "No: the file stays as it was";
         EXPECT_TRUE(dialog.submit());
     });
     std::unique_ptr<ShowDialogItem> item = NewShowDialog(nullptr, document);
     ASSERT_TRUE(item);
-    const QString replace = "The file '" + QString::fromStdString(dir.file("Readme.txt")) +
+    const QString replace = "The file '" + QString::fromStdString(readme) +
                             "' already exists. Do you want to replace it?";
     EXPECT_EQ(shownTexts(),
               (std::vector<QString>{ui::ToQString(kImportTextFailed),
                                     ui::ToQString(kDialogNameTaken), replace, replace}));
-    EXPECT_EQ(item->source, u".\\Readme.txt");
-    EXPECT_EQ(item->textOption, TextOption::TE);
-    EXPECT_EQ(ReadBytes(dir.file("Readme.txt")), TextFileBytes("Line one\r\nLine two"));
+    EXPECT_EQ(std::tuple(wideToUtf8(item->source), item->textOption),
+              std::tuple(".\\Readme.txt", TextOption::TE));
+    EXPECT_EQ(ReadBytes(readme), TextFileBytes("Line one\r\nLine two"));
     EXPECT_FALSE(document.modified()); // placing it is the caller's edit
 }
 
-TEST_F(ShowDialogTest, ALanguageDialogWritesOneFilePerLanguageOrNoneAtAll) {
+TEST_F(ActionDialogsTest, ALanguageDialogWritesOneFilePerLanguageOrNoneAtAll) {
     // French is shown: its file gets the text, the others start empty.
     std::filesystem::create_directory(dir.file("Intro_German.txt"));
     WhenModal<ShowDialogDialog> answer([&](ShowDialogDialog& dialog) {
@@ -215,14 +227,15 @@ TEST_F(ShowDialogTest, ALanguageDialogWritesOneFilePerLanguageOrNoneAtAll) {
     ASSERT_TRUE(item);
     EXPECT_EQ(item->sources, (LocalizedText{u".\\Intro_English.txt", u".\\Intro_French.txt",
                                             u".\\Intro_German.txt"}));
-    EXPECT_EQ(ReadBytes(dir.file("Intro_English.txt")), TextFileBytes(""));
-    EXPECT_EQ(ReadBytes(dir.file("Intro_French.txt")), TextFileBytes("Bonjour"));
-    EXPECT_EQ(ReadBytes(dir.file("Intro_German.txt")), TextFileBytes(""));
+    EXPECT_EQ((std::vector{ReadBytes(dir.file("Intro_English.txt")),
+                           ReadBytes(dir.file("Intro_French.txt")),
+                           ReadBytes(dir.file("Intro_German.txt"))}),
+              (std::vector{TextFileBytes(""), TextFileBytes("Bonjour"), TextFileBytes("")}));
 }
 
 // Only the button kind is part of the package: a new text rewrites the file and nothing else. A
 // save that fails keeps the dialog open and the item as it was.
-TEST_F(ShowDialogTest, EditingMarksThePackageModifiedOnlyForTheButtonKind) {
+TEST_F(ActionDialogsTest, EditingMarksThePackageModifiedOnlyForTheButtonKind) {
     auto readme = std::make_unique<ShowDialogItem>();
     readme->name = u"Readme";
     readme->source = u".\\Readme.txt";
@@ -258,7 +271,7 @@ TEST_F(ShowDialogTest, EditingMarksThePackageModifiedOnlyForTheButtonKind) {
 // A language added after the dialog was made has no text file yet: OK makes it by the naming
 // rule and the item then names it. A named file that cannot be read is shown read-only and
 // never written back.
-TEST_F(ShowDialogTest, ALanguageWithoutATextFileGetsOneAndAnUnreadableOneIsLeftAlone) {
+TEST_F(ActionDialogsTest, ALanguageWithoutATextFileGetsOneAndAnUnreadableOneIsLeftAlone) {
     auto item = std::make_unique<ShowLanguageDialogItem>(3);
     item->name = u"Intro";
     item->sources = {u".\\Intro_English.txt", u"", u""};

@@ -13,29 +13,50 @@
 
 #include <QLabel>
 
+#include <tuple>
+
 namespace tb {
 namespace {
 
 using test::WhenModal;
 
+// What the file dialogs store, in one comparable piece.
+auto Stored(const FileItemBase* file) {
+    return std::tuple(wideToUtf8(file->target), char(file->drive), file->fileType, file->runOption,
+                      file->runWaitEnd);
+}
+
+QStringList Column(const QTreeWidget* list, int column) {
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(column);
+    return texts;
+}
+
 class InstallFileDialogTest : public test::FilePackageTest {
 protected:
     void SetUp() override { open(); }
 
-    // Runs the dialog for item through EditFileItem; act gets it open.
-    template <class Act> bool edit(InstallItem* item, Act act) {
-        WhenModal<InstallFileDialog> when(act);
-        const bool ok = EditFileItem(nullptr, document, item, kBy);
+    // Runs the dialog D for item through EditFileItem; act gets it open.
+    template <class D = InstallFileDialog, class Act> bool edit(InstallItem* item, Act act) {
+        WhenModal<D> when(act);
+        const bool ok = EditFileItem(nullptr, document, item, test::kBy);
         EXPECT_TRUE(when.seen());
         return ok;
     }
+    // Chooses path (in the package folder) as the source of the language at row.
+    void browse(LanguageFileSources& sources, int row, const std::string& path) {
+        files.answer = ui::HostPathToQString(folder() + path);
+        sources.list()->setCurrentItem(sources.list()->topLevelItem(row));
+        sources.browseButton()->click();
+    }
 };
 
-// The name checks are FileChecksTest's and their ordering FormDialogTest's; here the dialog
+// The name checks are FileChoicesTest's and their ordering FormDialogTest's; here the dialog
 // opens on the file, refuses a bad name and stores the values as one change.
 TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
     auto* extra = file(u"extra\\extra.dat");
-    const bool ok = edit(extra, [this](InstallFileDialog& dialog) {
+    EXPECT_TRUE(edit(extra, [this](InstallFileDialog& dialog) {
         EXPECT_EQ(dialog.nameBox()->text(), "extra.dat");
         EXPECT_EQ(dialog.targetControls().folderLabel()->text(), "[Private]");
         EXPECT_EQ(dialog.sourceLabel()->text(), "extra\\extra.dat");
@@ -53,14 +74,11 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
         dialog.installTypeBox()->setCurrentIndex(2);
         dialog.waitBox()->setChecked(false);
         dialog.okButton()->click();
-    });
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(extra->target, u"\\private\\a0001234\\readme.txt");
-    EXPECT_EQ(extra->drive, u'C');
-    EXPECT_EQ(extra->runOption, RunOption::RR);
-    EXPECT_FALSE(extra->runWaitEnd);
+    }));
+    EXPECT_EQ(Stored(extra), std::tuple("\\private\\a0001234\\readme.txt", 'C', FileType::FR,
+                                        RunOption::RR, false));
     ASSERT_EQ(log.changes.size(), 1u);
-    EXPECT_EQ(log.changes[0].origin, &kMarker);
+    EXPECT_EQ(log.changes[0].origin, &test::kMarker);
 
     auto choose = test::ChooseTopFolder("[Resources]");
     auto* app = file(u"bin\\app.exe");
@@ -70,8 +88,6 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
         dialog.okButton()->click();
     });
     EXPECT_EQ(app->target, u"\\resource\\apps\\app.exe");
-    edit(extra, [](InstallFileDialog& dialog) { dialog.okButton()->click(); });
-    EXPECT_EQ(log.changes.size(), 2u) << "OK without a change changes nothing";
 }
 
 // Pre-installed packages know no drive or install type, a null file no source or install type:
@@ -79,16 +95,14 @@ TEST_F(InstallFileDialogTest, OpensOnTheFileChecksTheNameAndStoresTheValues) {
 TEST_F(InstallFileDialogTest, PreinstalledPackagesAndNullFilesGetTheReducedForm) {
     auto* cache = file(u"\\private\\a0001234\\cache.dat");
     edit(cache, [](InstallFileDialog& dialog) {
-        EXPECT_EQ(dialog.sourceLabel(), nullptr);
-        EXPECT_EQ(dialog.installTypeBox(), nullptr);
-        EXPECT_EQ(dialog.waitBox(), nullptr);
+        EXPECT_EQ(std::tuple(dialog.sourceLabel(), dialog.installTypeBox(), dialog.waitBox()),
+                  std::tuple(nullptr, nullptr, nullptr));
         dialog.driveBox()->setCurrentIndex(4);
         dialog.nameBox()->setText("cache2.dat");
         dialog.okButton()->click();
     });
-    EXPECT_EQ(cache->target, u"\\private\\a0001234\\cache2.dat");
-    EXPECT_EQ(cache->drive, u'D');
-    EXPECT_EQ(cache->fileType, FileType::FN);
+    EXPECT_EQ(Stored(cache), std::tuple("\\private\\a0001234\\cache2.dat", 'D', FileType::FN,
+                                        RunOption::RI, true));
 
     open(test::kFiles, "&EN,FR\n#{\"App\",\"App FR\"},(0xA0001234),1,0,0,TYPE=PA\n%{\"V\",\"V\"}\n"
                        ":\"V\"\n");
@@ -99,24 +113,17 @@ TEST_F(InstallFileDialogTest, PreinstalledPackagesAndNullFilesGetTheReducedForm)
         dialog.nameBox()->setText("more.dat");
         dialog.okButton()->click();
     });
-    EXPECT_EQ(extra->target, u"\\private\\a0001234\\more.dat");
-    EXPECT_EQ(extra->drive, u'e');
-    EXPECT_EQ(extra->runOption, RunOption::RB);
-    EXPECT_TRUE(extra->runWaitEnd);
+    EXPECT_EQ(Stored(extra),
+              std::tuple("\\private\\a0001234\\more.dat", 'e', FileType::FR, RunOption::RB, true));
 }
 
-// The MIME rules are FileChecksTest's; here the launch form shows the override and stores the
+// The MIME rules are FileChoicesTest's; here the launch form shows the override and stores the
 // extension's type without it.
 TEST_F(InstallFileDialogTest, LaunchFormShowsTheRunOptionAndChecksAnOverriddenMimeType) {
     auto* readme = file<InstallFileItem>(u"docs\\readme.txt");
-    auto edit = [&](auto act) {
-        WhenModal<LaunchFileDialog> when(act);
-        EditFileItem(nullptr, document, readme, kBy);
-        EXPECT_TRUE(when.seen());
-    };
     readme->runOption = RunOption::RB;
     readme->mimeType = u"text/html"; // not the extension's default: overridden
-    edit([](LaunchFileDialog& dialog) {
+    edit<LaunchFileDialog>(readme, [](LaunchFileDialog& dialog) {
         EXPECT_EQ(dialog.launchBox()->currentText(), "On both installation and uninstallation");
         EXPECT_FALSE(dialog.waitBox()->isChecked()) << "the file has no RW";
         EXPECT_TRUE(dialog.mimeControls().overrideBox()->isChecked());
@@ -130,13 +137,12 @@ TEST_F(InstallFileDialogTest, LaunchFormShowsTheRunOptionAndChecksAnOverriddenMi
     });
     EXPECT_EQ(shownTexts(), std::vector<QString>{ui::ToQString(kInvalidMimeType)});
     EXPECT_EQ(readme->mimeType, u"text/x-readme");
-    EXPECT_EQ(readme->runOption, RunOption::RR);
-    EXPECT_TRUE(readme->runWaitEnd);
+    EXPECT_EQ(std::tuple(readme->runOption, readme->runWaitEnd), std::tuple(RunOption::RR, true));
 
     // The extension's own type, or none, is no override; OK then stores the extension's type.
     for (const char16_t* mime : {u"text/plain", u""}) {
         readme->mimeType = mime;
-        edit([mime](LaunchFileDialog& dialog) {
+        edit<LaunchFileDialog>(readme, [mime](LaunchFileDialog& dialog) {
             EXPECT_EQ(dialog.mimeControls().mimeBox()->text(), ui::ToQString(mime));
             EXPECT_FALSE(dialog.mimeControls().overrideBox()->isChecked());
             dialog.okButton()->click();
@@ -146,25 +152,13 @@ TEST_F(InstallFileDialogTest, LaunchFormShowsTheRunOptionAndChecksAnOverriddenMi
     EXPECT_EQ(log.changes.size(), 2u) << "the first OK changed nothing";
 }
 
-QStringList Column(const QTreeWidget* list, int column) {
-    QStringList texts;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        texts << list->topLevelItem(i)->text(column);
-    return texts;
-}
-
-void Browse(LanguageFileSources& sources, int row) {
-    sources.list()->setCurrentItem(sources.list()->topLevelItem(row));
-    sources.browseButton()->click();
-}
-
 using LanguageFileDialogTest = InstallFileDialogTest;
 
 // The source missing is the dialog's to point at; the other checks are FormDialog's.
 TEST_F(LanguageFileDialogTest, EditingKeepsASourcePerLanguage) {
     auto* lang = file<InstallLanguageFileItem>(u"en.rsc");
     lang->sources[1].clear();
-    WhenModal<LanguageFileDialog> when([this](LanguageFileDialog& dialog) {
+    EXPECT_TRUE(edit<LanguageFileDialog>(lang, [this](LanguageFileDialog& dialog) {
         EXPECT_EQ(dialog.nameBox()->text(), "lang.rsc");
         EXPECT_EQ(dialog.targetControls().folderLabel()->text(), "[Resources]");
         QTreeWidget* list = dialog.sourceList().list();
@@ -175,21 +169,17 @@ TEST_F(LanguageFileDialogTest, EditingKeepsASourcePerLanguage) {
         EXPECT_EQ(list->currentItem(), list->topLevelItem(1)) << "the language without source";
 
         dialog.nameBox()->setText("lang2.rsc");
-        files.answer = ui::HostPathToQString(folder() + "res/fr2.rsc");
-        Browse(dialog.sourceList(), 1);
+        browse(dialog.sourceList(), 1, "res/fr2.rsc");
         EXPECT_EQ(Column(list, 1).value(1), files.answer) << "shown as chosen";
         dialog.installTypeBox()->setCurrentIndex(1);
         dialog.driveBox()->setCurrentIndex(5);
         dialog.okButton()->click();
-    });
-    EXPECT_TRUE(EditFileItem(nullptr, document, lang, kBy));
+    }));
     EXPECT_EQ(shownTexts(), std::vector<QString>{ui::ToQString(kSourceForEachLanguage)});
-    EXPECT_EQ(lang->target, u"\\resource\\apps\\lang2.rsc");
+    EXPECT_EQ(Stored(lang),
+              std::tuple("\\resource\\apps\\lang2.rsc", 'E', FileType::FR, RunOption::RI, true));
     EXPECT_EQ(lang->sources, (LocalizedText{u"en.rsc", u".\\res\\fr2.rsc"}))
         << "stored relative to the package folder";
-    EXPECT_EQ(lang->drive, u'E');
-    EXPECT_EQ(lang->fileType, FileType::FR);
-    EXPECT_EQ(lang->runOption, RunOption::RI);
     EXPECT_EQ(log.changes.size(), 1u);
 }
 
@@ -207,13 +197,11 @@ TEST_F(LanguageFileDialogTest, TheWizardMakesANewFilePageByPage) {
         wizard.next();
 
         EXPECT_EQ(wizard.currentPage()->title(), "Source files");
-        files.answer = ui::HostPathToQString(folder() + "en/app.exe");
-        Browse(wizard.sourceList(), 0);
+        browse(wizard.sourceList(), 0, "en/app.exe");
         EXPECT_EQ(files.asked.value(0), "Select Language File");
         wizard.next();
         EXPECT_EQ(wizard.currentId(), LanguageFileWizard::SourcesPage) << "French has none";
-        files.answer = ui::HostPathToQString((dir.path() / "fr/app.exe").string());
-        Browse(wizard.sourceList(), 1);
+        browse(wizard.sourceList(), 1, "../fr/app.exe");
         wizard.next();
 
         EXPECT_EQ(wizard.currentPage()->title(), "Install options");
@@ -225,33 +213,29 @@ TEST_F(LanguageFileDialogTest, TheWizardMakesANewFilePageByPage) {
     EXPECT_EQ(shownTexts(), (std::vector<QString>{ui::ToQString(kEnterTargetName),
                                                   ui::ToQString(kSourceForEachLanguage)}));
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->target, u"\\sys\\bin\\app.exe");
-    EXPECT_EQ(item->drive, u'C');
+    EXPECT_EQ(Stored(item.get()),
+              std::tuple("\\sys\\bin\\app.exe", 'C', FileType::FR, RunOption::RB, false));
     EXPECT_EQ(item->sources, (LocalizedText{u".\\en\\app.exe", u"..\\fr\\app.exe"}))
         << "relative to the package folder";
-    EXPECT_EQ(item->runOption, RunOption::RB);
-    EXPECT_FALSE(item->runWaitEnd);
 }
 
 TEST_F(LanguageFileDialogTest, LaunchLanguageFileFillsTheMimeTypeFromTheSource) {
     WhenModal<LaunchLanguageFileDialog> when([this](LaunchLanguageFileDialog& dialog) {
         MimeOverrideControls& mime = dialog.mimeControls();
         EXPECT_FALSE(mime.mimeBox()->isEnabled());
-        files.answer = ui::HostPathToQString(folder() + "help_en.html");
-        Browse(dialog.sourceList(), 0);
+        browse(dialog.sourceList(), 0, "help_en.html");
         EXPECT_EQ(files.asked.value(0), "Select File");
         EXPECT_EQ(mime.mimeBox()->text(), "text/html");
 
-        files.answer = ui::HostPathToQString(folder() + "help_fr.html");
-        Browse(dialog.sourceList(), 1);
+        browse(dialog.sourceList(), 1, "help_fr.html");
         mime.overrideBox()->setChecked(true);
         mime.mimeBox()->setText("application/xhtml+xml");
         dialog.okButton()->click();
     });
     std::unique_ptr<InstallLanguageFileItem> item = RunLaunchLanguageFileDialog(nullptr, document);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->fileType, FileType::FM);
-    EXPECT_EQ(item->mimeType, u"application/xhtml+xml");
+    EXPECT_EQ(std::tuple(item->fileType, wideToUtf8(item->mimeType)),
+              std::tuple(FileType::FM, "application/xhtml+xml"));
     EXPECT_EQ(item->sources, (LocalizedText{u".\\help_en.html", u".\\help_fr.html"}));
 }
 

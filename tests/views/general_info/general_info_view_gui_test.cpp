@@ -1,10 +1,17 @@
 #include "views/general_info/general_info_view.h"
 
-#include "util/text_convert.h"
+#include "editing/file_checks.h"
+#include "shell/build_command.h"
+#include "shell/build_gui_fixture.h"
+#include "ui/qt_text.h"
+#include "views/general_info/logo_section.h"
+#include "views/general_info/logo_settings_dialog.h"
 #include "views/general_info/uid_edit.h"
 #include "views/view_fixture.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QToolButton>
 
 namespace tb::test {
 namespace {
@@ -23,10 +30,6 @@ TEST_F(GeneralInfoTest, CommitsTypedTextsIntoTheShownLanguageAndKeepsWhatItCanno
     EXPECT_EQ(package().names, (LocalizedText{u"MyApp", u"Appli"}));
     EXPECT_EQ(view->nameBox()->text(), "Appli") << "the new language's texts are shown";
     EXPECT_EQ(package().versionMajor, -1) << "kept until the user types";
-    save();
-    Retype(view->versionBox(1), "");
-    document.commitEdits();
-    EXPECT_EQ(package().versionMinor, 0) << "an empty box is zero";
 }
 
 TEST_F(GeneralInfoTest, TheTypeChangesWithinItsGroupAtOnce) {
@@ -39,20 +42,23 @@ TEST_F(GeneralInfoTest, TheTypeChangesWithinItsGroupAtOnce) {
     } cases[] = {{"SP", installable, 1}, {"PU", installable, 2}, {"PP", preinstalled, 1}};
     for (const auto& c : cases) {
         open(std::string("&EN\n#{\"App\"},(0x1),1,0,0,TYPE=") + c.keyword + "\n");
-        EXPECT_EQ(ComboTexts(view->typeBox()), c.entries) << c.keyword;
-        EXPECT_EQ(view->typeBox()->currentIndex(), c.current) << c.keyword;
+        EXPECT_EQ(std::pair(ComboTexts(view->typeBox()), view->typeBox()->currentIndex()),
+                  std::pair(c.entries, c.current))
+            << c.keyword;
     }
     view->typeBox()->activated(0);
     EXPECT_EQ(package().type, PackageType::PreinstalledApplication);
 }
 
-// Records what the other views hear of a UID change.
+// The package parts changes announce, a letter each (Header, Logo...), "(" and ")" around an
+// edit batch.
 struct ChangeLog : DocumentListener {
-    void packageChanged(const PackageChange& change) override { kinds.push_back(change.kind); }
-    void editBatchStarted() override { batches += "("; }
-    void editBatchEnded() override { batches += ")"; }
-    std::vector<PackageChangeKind> kinds;
-    std::string batches;
+    void packageChanged(const PackageChange& change) override {
+        seen += "HLPDNB"[int(change.kind)];
+    }
+    void editBatchStarted() override { seen += "("; }
+    void editBatchEnded() override { seen += ")"; }
+    std::string seen;
 };
 
 // Which targets a UID change moves is UidChangeTest's; here one of each place: \sys\bin, a
@@ -85,16 +91,163 @@ TEST_F(GeneralInfoTest, EditUidRefusesNonNumbersAndMovesThePrivateFolderAsOneBat
     EXPECT_EQ(shownTexts(),
               std::vector<QString>{"You must enter a number in hexadecimal or normal form."});
     EXPECT_EQ(view->uidLabel()->text(), "0xe0000001");
-    std::string targets;
-    for (const InstallItem* item : CollectFileItems(package().items))
-        targets += wideToUtf8(itemAs<FileItemBase>(item)->target) + " ";
-    EXPECT_EQ(targets, "\\sys\\bin\\app.exe \\private\\e0000001\\cache.dat "
-                       "\\private\\e0000001\\data\\b.txt ");
+    EXPECT_EQ(targets(), "\\sys\\bin\\app.exe\n\\private\\e0000001\\cache.dat\n"
+                         "\\private\\e0000001\\data\\b.txt\n");
     EXPECT_EQ(package().logo.target, u"\\private\\e0000001\\logo.png");
-    EXPECT_EQ(log.batches, "()") << "the other views refresh once";
-    EXPECT_EQ(log.kinds, (std::vector{PackageChangeKind::Header, PackageChangeKind::Logo}));
-
+    EXPECT_EQ(log.seen, "(HL)") << "the other views refresh once";
     EXPECT_TRUE(document.modified());
+}
+
+// General Info raises the build number after a successful build only, shown or not.
+class BuildIncrementTest : public BuildGuiTest {
+protected:
+    BuildIncrementTest() {
+        settings.showBuildCompleteDialog = false;
+        package().versionBuild = 41;
+    }
+    // Gives the build number afterwards and whether the package is modified.
+    std::pair<int, bool> build() {
+        RunBuildCommand(nullptr, app, {});
+        WaitFor([this] { return !app.buildController.building(); });
+        QCoreApplication::processEvents(); // events of the run after the dialog closed
+        return {package().versionBuild, app.document.modified()};
+    }
+    GeneralInfoView view{app, commands, nullptr};
+};
+
+TEST_F(BuildIncrementTest, OnlyASuccessfulBuildRaisesTheBuildNumberWhenAsked) {
+    EXPECT_EQ(build(), std::pair(41, false)) << "automatic increment is off";
+    package().output.autoIncrementVersion = true;
+    package().output.outputName = u"App.txt"; // refused by the validation
+    EXPECT_EQ(build(), std::pair(41, false)) << "a failed build";
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    package().output.outputName = u"App.sis";
+    EXPECT_EQ(build(), std::pair(42, true)) << "the view was never shown";
+
+    // No other notification raises it, and the largest number never wraps.
+    for (BuildEventCode code :
+         {BuildEventCode::Started, BuildEventCode::Failed, BuildEventCode::Cancelled,
+          BuildEventCode::Stage, BuildEventCode::OutputChanged, BuildEventCode::ItemReached})
+        DeliverBuildEvent({code, 1, nullptr}, app.buildController.listeners());
+    EXPECT_EQ(package().versionBuild, 42);
+    package().versionBuild = 2147483647;
+    DeliverBuildEvent({BuildEventCode::Succeeded}, app.buildController.listeners());
+    EXPECT_EQ(package().versionBuild, 2147483647);
+}
+
+// The smallest GIF: one transparent pixel (Qt reads GIF but does not write it).
+const std::string kGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff!\xf9\x04\x01"
+                       "\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+                       "D\x01\x00;",
+                       43);
+
+class LogoTest : public PackageViewTest<GeneralInfoView> {
+protected:
+    LogoTest() {
+        open("&EN\n#{\"App\"},(0xA0001234),1,0,0\n");
+        save();
+    }
+    LogoSection& logo() { return *view->logoSection(); }
+    // A 20x10 image written by Qt in the format of the name's extension.
+    std::string image(const std::string& name) {
+        const std::string file = dir.write("App/gfx/" + name, "");
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        EXPECT_TRUE(picture.save(QString::fromStdString(file))) << name;
+        return file;
+    }
+    void select(const std::string& file) {
+        files.answer = QString::fromStdString(file);
+        logo().selectLogo();
+    }
+};
+
+TEST_F(LogoTest, PicturesAreDecodedABrokenOneIsRefusedAndRemoveClearsTheLogo) {
+    const struct {
+        std::string file;
+        const char16_t* source;
+        const char16_t* mime;
+        QString size; // empty: no size shown
+    } cases[] = {
+        {image("logo.png"), u".\\gfx\\logo.png", u"image/png", "20x10"},
+        {dir.write("App/gfx/logo.gif", kGif), u".\\gfx\\logo.gif", u"image/gif", "1x1"},
+        {dir.write("shared/icons.mbm", "not decoded"), u"..\\shared\\icons.mbm",
+         u"image/x-epoc-mbm", ""},
+    };
+    for (const auto& c : cases) {
+        select(c.file);
+        ASSERT_TRUE(logo().picture()) << c.file;
+        EXPECT_EQ(std::tuple(package().logo.source, package().logo.mimeType,
+                             logo().sizeLabel()->text(), logo().picture()->placeholder),
+                  std::tuple(c.source, c.mime, c.size, c.size.isEmpty()))
+            << c.file << ": the source is kept relative to the package";
+    }
+    EXPECT_EQ(files.asked.value(1),
+              "Bitmap Image (*.bmp);;JPEG Image (*.jpg, *.jpeg) (*.jpg *.jpeg);;GIF Image "
+              "(*.gif);;PNG Image (*.png);;Symbian Multi-Bitmap (*.mbm);;All Files (*.*)");
+
+    const std::string broken = dir.write("App/gfx/broken.png", "PNG? no");
+    save();
+    select(broken);
+    EXPECT_EQ(shownTexts(), std::vector<QString>{QString::fromStdString(
+                                "'" + broken +
+                                "' is not an image file or it is corrupt. Please select another "
+                                "file.")});
+    EXPECT_FALSE(document.modified());
+
+    package().logo.overrideMime = true;
+    logo().removeButton()->click();
+    const PackageLogo& stored = package().logo;
+    EXPECT_FALSE(stored.present || stored.overrideMime);
+    EXPECT_EQ(stored.source + stored.mimeType + stored.target, u"");
+    EXPECT_TRUE(logo().pictureLabel()->pixmap().isNull());
+    EXPECT_FALSE(logo().settingsButton()->isEnabled() || logo().removeButton()->isEnabled());
+
+    logo().toggleButton()->click();
+    EXPECT_TRUE(settings.logoSettingsVisible) << "collapsed on a first start, then opened";
+    EXPECT_TRUE(GeneralInfoView(app, registry, nullptr).logoSection()->expanded())
+        << "the next start shows it the same way";
+
+    open("&EN\n#{\"App\"},(0x1),1,0,0\n=\"gfx\\logo.png\",\"image/png\",\"\"\n");
+    EXPECT_EQ(logo().sizeLabel()->text(), "20x10") << "an opened package shows its logo";
+}
+
+// The rules are FileChoicesTest's: the MIME type is checked first, then the name. Not saved on
+// the device, the logo has no target and the drive becomes C.
+TEST_F(LogoTest, SettingsCheckTheMimeTypeAndTheNameAndTakeTheTargetFolderAndDrive) {
+    select(image("logo.png"));
+    PackageLogo& stored = package().logo;
+    WhenModal<LogoSettingsDialog> dialog([&](LogoSettingsDialog& d) {
+        EXPECT_FALSE(d.mimeBox()->isEnabled() || d.nameBox()->isEnabled());
+        d.overrideBox()->setChecked(true);
+        d.saveBox()->setChecked(true);
+        d.mimeBox()->setText("png");
+        d.nameBox()->setText("lo:go.png");
+        EXPECT_FALSE(d.submit());
+        d.mimeBox()->setText("image/x-mine");
+        EXPECT_FALSE(d.submit());
+        auto folders = ChooseTopFolder("[Resources]");
+        d.selectFolderButton()->click();
+        d.nameBox()->setText("app_logo.png");
+        d.driveBox()->setCurrentIndex(5);
+        EXPECT_TRUE(d.submit());
+    });
+    logo().settingsButton()->click();
+    EXPECT_EQ(shownTexts(), (std::vector<QString>{ui::ToQString(kInvalidMimeType),
+                                                  ui::ToQString(kInvalidTargetName)}));
+    EXPECT_EQ(std::tuple(stored.target, stored.drive, stored.mimeType),
+              std::tuple(u"\\resource\\apps\\app_logo.png", u'E', u"image/x-mine"));
+
+    WhenModal<LogoSettingsDialog> notSaved([&](LogoSettingsDialog& d) {
+        EXPECT_EQ(d.folderLabel()->text(), "[Resources]");
+        d.saveBox()->setChecked(false);
+        d.overrideBox()->setChecked(false);
+        d.submit();
+    });
+    logo().settingsButton()->click();
+    EXPECT_EQ(std::tuple(stored.target, stored.drive, stored.mimeType),
+              std::tuple(u"", u'C', u"image/png"))
+        << "the MIME type back to the file's own";
 }
 
 } // namespace

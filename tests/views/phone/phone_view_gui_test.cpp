@@ -1,8 +1,6 @@
-// The folder rules (names, files below a folder, renamed targets) are PhoneRulesTest's; here
+// The folder rules (names, files below a folder, renamed targets) are FoldersTest's; here
 // the view asks, refuses as it is typed and edits the package in one batch.
-#include "model/package.h"
 #include "ui/qt_text.h"
-#include "util/text_convert.h"
 #include "views/phone/phone_tree.h"
 #include "views/phone/phone_view.h"
 #include "views/view_fixture.h"
@@ -40,41 +38,18 @@ ELSE
 ENDIF
 )";
 
-QString SelectedPath(const PhoneTree& tree) {
-    QStringList path;
-    for (const QTreeWidgetItem* at = tree.selectedNode(); at; at = at->parent())
-        path.prepend(at->text(0));
-    return path.join('/');
-}
-
-// Every file target of the package in sequence order, one per line.
-std::string Targets(const PackageDocument& document) {
-    std::string text;
-    for (const InstallItem* item : CollectFileItems(document.package()->items))
-        text += wideToUtf8(itemAs<FileItemBase>(item)->target) + "\n";
-    return text;
-}
-
-FileItemBase* FileWithTarget(PackageDocument& document, std::u16string_view target) {
-    for (InstallItem* item : CollectFileItems(document.package()->items))
-        if (auto* file = itemAs<FileItemBase>(item); file->target == target)
-            return file;
-    return nullptr;
-}
-
-// The item events as "Changed Phone", and "(" and ")" around an edit batch.
+// Item events as one letter each (Added, Changed, Removed, Moved; "?" when not the Phone
+// View's own) and "(" and ")" around an edit batch.
 struct EventLog : DocumentListener {
     void itemChanged(const ItemChange& change) override {
-        static const char* const kTypes[] = {"Added", "Changed", "Removed", "Moved"};
-        static const char* const kSources[] = {"Sequence", "Phone", "FileDialog"};
-        seen.push_back(std::string(kTypes[int(change.type)]) + " " + kSources[int(change.source)]);
+        seen += change.source == ItemChangeSource::Phone ? "ACRM"[int(change.type)] : '?';
     }
-    void editBatchStarted() override { seen.push_back("("); }
-    void editBatchEnded() override { seen.push_back(")"); }
-    std::vector<std::string> seen;
+    void editBatchStarted() override { seen += "("; }
+    void editBatchEnded() override { seen += ")"; }
+    std::string seen;
 };
 
-// The Phone View, shown and active, on kPhonePackage.
+// The Phone View, shown and active, on kPhonePackage. Nodes are named by their "/"-joined path.
 class PhoneViewTest : public AppTest {
 protected:
     void SetUp() override {
@@ -85,14 +60,18 @@ protected:
     }
     void TearDown() override { document.removeListener(&log); }
 
-    void select(const QStringList& path) {
-        QTreeWidgetItem* node = Node(tree, path);
-        ASSERT_TRUE(node) << path.join('/').toStdString();
-        tree.selectNode(node);
+    QTreeWidgetItem* node(const QString& path) const { return Node(tree, path.split('/')); }
+    void select(const QString& path) {
+        ASSERT_TRUE(node(path)) << path.toStdString();
+        tree.selectNode(node(path));
     }
-
-    std::string children(const QStringList& path) const { return TreeText(Node(tree, path)); }
-
+    std::string children(const QString& path) const { return TreeText(node(path)); }
+    QString selected() const {
+        QStringList path;
+        for (const QTreeWidgetItem* at = tree.selectedNode(); at; at = at->parent())
+            path.prepend(at->text(0));
+        return path.join('/');
+    }
     QLineEdit* labelEdit() const {
         return qobject_cast<QLineEdit*>(tree.indexWidget(tree.indexFromItem(tree.selectedNode())));
     }
@@ -114,56 +93,50 @@ protected:
     EventLog log;
 };
 
-constexpr const char* kSimpleTree =
-    "[Binaries]{app.exe},[ECOM Plugins],"
-    "[Private]{data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt},readme.txt},"
-    "[Registration]{app_reg.rsc},[Resources]{lang.rsc},[Help]";
-
 // Null and language-dependent files are shown, files in options and conditions too; a
-// viewer file and a file outside the device folders are not. The tool bar switches modes,
-// each button only while it would change something, and the selection stays.
+// viewer file and a file outside the device folders are not. The tool bar switches modes
+// (FoldersTest has the full tree), each button only while it would change something,
+// and the selection stays.
 TEST_F(PhoneViewTest, ShowsTheFilesByFolderInBothModes) {
-    EXPECT_EQ(TreeText(tree), kSimpleTree);
-    EXPECT_FALSE(registry.isEnabled(cmd::kTargetSimple));
-    select({"[Private]", "data", "sub"});
-    ASSERT_TRUE(registry.execute(cmd::kTargetFull));
     EXPECT_EQ(TreeText(tree),
-              "private{10003a3f{import{apps{app_reg.rsc}}},"
-              "a0001234{data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt},readme.txt}},"
-              "resource{apps{lang.rsc},help,plugins},sys{bin{app.exe}}");
-    EXPECT_EQ(SelectedPath(tree), "private/a0001234/data/sub");
+              "[Binaries]{app.exe},[ECOM Plugins],"
+              "[Private]{data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},other{d.txt},"
+              "readme.txt},[Registration]{app_reg.rsc},[Resources]{lang.rsc},[Help]");
+    EXPECT_FALSE(registry.isEnabled(cmd::kTargetSimple));
+    select("[Private]/data/sub");
+    ASSERT_TRUE(registry.execute(cmd::kTargetFull));
+    EXPECT_EQ(selected(), "private/a0001234/data/sub");
     EXPECT_FALSE(registry.isEnabled(cmd::kTargetFull));
     ASSERT_TRUE(registry.execute(cmd::kTargetSimple));
-    EXPECT_EQ(SelectedPath(tree), "[Private]/data/sub");
+    EXPECT_EQ(selected(), "[Private]/data/sub");
 }
 
 TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
-    const auto simple = FolderDisplayMode::Simple, full = FolderDisplayMode::Full;
     const struct {
         FolderDisplayMode mode;
-        QStringList node;
+        QString node;
         const char* buttons; // the enabled ones
         const char* menu;
     } cases[] = {
-        {simple, {"[Binaries]"}, "add ", "+Add[+File(s)... -Folder ] -Rename | -Remove "},
-        {simple, {"[Private]"}, "add ", "+Add[+File(s)... +Folder ] -Rename | -Remove "},
-        {simple,
-         {"[Private]", "data"},
-         "add remove ",
+        {FolderDisplayMode::Simple, "[Binaries]", "add ",
+         "+Add[+File(s)... -Folder ] -Rename | -Remove "},
+        {FolderDisplayMode::Simple, "[Private]", "add ",
+         "+Add[+File(s)... +Folder ] -Rename | -Remove "},
+        {FolderDisplayMode::Simple, "[Private]/data", "add remove ",
          "+Add[+File(s)... +Folder ] +Rename | +Remove "},
-        {simple, {"[Private]", "readme.txt"}, "edit remove ", "+Edit... | +Remove "},
-        {full, {"sys"}, "", "+Add[-File(s)... -Folder ] -Rename | -Remove "},
+        {FolderDisplayMode::Simple, "[Private]/readme.txt", "edit remove ", "+Edit... | +Remove "},
+        {FolderDisplayMode::Full, "sys", "", "+Add[-File(s)... -Folder ] -Rename | -Remove "},
     };
     for (const auto& c : cases) {
         view.setMode(c.mode);
         QMenu menu;
-        view.fillContextMenu(menu, Node(tree, c.node));
-        EXPECT_EQ(SelectedPath(tree), c.node.join('/')) << "the menu is the clicked node's";
-        EXPECT_EQ(Entries(menu), c.menu) << c.node.join('/').toStdString();
+        view.fillContextMenu(menu, node(c.node));
+        EXPECT_EQ(selected(), c.node) << "the menu is the clicked node's";
+        EXPECT_EQ(Entries(menu), c.menu) << c.node.toStdString();
         const std::string buttons = std::string(view.addButton()->isEnabled() ? "add " : "") +
                                     (view.editButton()->isEnabled() ? "edit " : "") +
                                     (view.removeButton()->isEnabled() ? "remove " : "");
-        EXPECT_EQ(buttons, c.buttons) << c.node.join('/').toStdString();
+        EXPECT_EQ(buttons, c.buttons) << c.node.toStdString();
     }
 }
 
@@ -173,34 +146,40 @@ TEST_F(PhoneViewTest, ButtonsAndContextMenusFollowTheNode) {
 TEST_F(PhoneViewTest, FollowsTheEditsOfOtherViews) {
     const int elsewhere = 0;
     const EditOrigin by{ItemChangeSource::Sequence, &elsewhere};
-    auto* readme = FileWithTarget(document, u"\\private\\a0001234\\readme.txt");
+    auto file = [&](std::u16string_view target) -> FileItemBase* {
+        for (InstallItem* item : CollectFileItems(package().items))
+            if (itemAs<FileItemBase>(item)->target == target)
+                return itemAs<FileItemBase>(item);
+        return nullptr;
+    };
     ASSERT_TRUE(document.changeItem(
-        readme, [](FileItemBase& file) { file.target = u"\\resource\\help\\readme.txt"; }, by));
-    EXPECT_EQ(SelectedPath(tree), "[Help]/readme.txt");
+        file(u"\\private\\a0001234\\readme.txt"),
+        [](FileItemBase& changed) { changed.target = u"\\resource\\help\\readme.txt"; }, by));
+    EXPECT_EQ(selected(), "[Help]/readme.txt");
 
     auto added = std::make_unique<InstallFileItem>(u"new.txt");
     added->target = u"\\private\\a0001234\\Fresh\\new.txt";
     ASSERT_TRUE(document.insertItem(std::move(added), ItemPlace::after(nullptr), by));
-    ASSERT_TRUE(document.removeItem(FileWithTarget(document, u"\\sys\\bin\\app.exe"), by));
-    EXPECT_EQ(children({"[Private]"}),
+    ASSERT_TRUE(document.removeItem(file(u"\\sys\\bin\\app.exe"), by));
+    EXPECT_EQ(children("[Private]"),
               "data{a.txt,cache.dat,sub{b.txt,deep{c.txt}}},Fresh{new.txt},other{d.txt}");
-    EXPECT_EQ(children({"[Binaries]"}), "");
+    EXPECT_EQ(children("[Binaries]"), "");
 
     ASSERT_TRUE(document.changePackage(
-        PackageChangeKind::Header, [](Package& package) { package.uid = 0xB; }, &elsewhere));
-    EXPECT_EQ(children({"[Private]"}), "data{sub{deep}},Fresh,other")
+        PackageChangeKind::Header, [](Package& changed) { changed.uid = 0xB; }, &elsewhere));
+    EXPECT_EQ(children("[Private]"), "data{sub{deep}},Fresh,other")
         << "the files stay below the old UID's folder";
 }
 
 // New folders count from NewFolder2 and open their label edit; a refused name reopens the edit
 // on the refused text. A renamed folder takes its files along, in one batch.
 TEST_F(PhoneViewTest, NewFoldersRefusalsAndARenameThatCarriesTheFiles) {
-    select({"[Private]"});
+    select("[Private]");
     view.addFolder();
     enterName("NewFolder"); // its own name, taken as it is
-    select({"[Private]"});
+    select("[Private]");
     view.addFolder();
-    EXPECT_EQ(SelectedPath(tree), "[Private]/NewFolder2");
+    EXPECT_EQ(selected(), "[Private]/NewFolder2");
     const QString refusals[] = {
         "Folder already exist.\nPlease enter a new name.",
         "The folder name cannot:\r\n- Contain any of the following characters: < > : \" / \\ ? "
@@ -215,40 +194,36 @@ TEST_F(PhoneViewTest, NewFoldersRefusalsAndARenameThatCarriesTheFiles) {
         EXPECT_EQ(labelEdit()->text(), refused[i]);
     }
     enterName("Docs");
-    EXPECT_TRUE(Node(tree, {"[Private]", "Docs"}));
+    EXPECT_TRUE(node("[Private]/Docs"));
     EXPECT_FALSE(document.modified()) << "empty folders are not in the package";
 
     log.seen.clear();
-    select({"[Private]", "data"});
+    select("[Private]/data");
     view.renameFolder();
     enterName("Stuff");
-    EXPECT_EQ(Targets(document).find("\\a0001234\\data\\"), std::string::npos);
-    EXPECT_NE(Targets(document).find("\\a0001234\\Stuff\\sub\\deep\\c.txt"), std::string::npos);
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Changed Phone", "Changed Phone",
-                                                  "Changed Phone", "Changed Phone", ")"}));
-    EXPECT_EQ(SelectedPath(tree), "[Private]/Stuff");
+    EXPECT_EQ(targets().find("\\a0001234\\data\\"), std::string::npos);
+    EXPECT_NE(targets().find("\\a0001234\\Stuff\\sub\\deep\\c.txt"), std::string::npos);
+    EXPECT_EQ(log.seen, "(CCCC)");
+    EXPECT_EQ(selected(), "[Private]/Stuff");
 }
 
 // The folder's files go at any depth, from options and condition branches too, with its
 // sub-folders. A file alone asks another question.
 TEST_F(PhoneViewTest, RemovingAFolderTakesItsFilesInsideOptionsAndConditions) {
-    select({"[Private]", "data"});
+    select("[Private]/data");
     boxes.answers = {MessageAnswer::Ok};
     view.removeNode();
-    EXPECT_EQ(shownTexts(),
-              std::vector<QString>{"'data' and all its files will be removed from the package."});
-    EXPECT_EQ(Targets(document).find("\\a0001234\\data\\"), std::string::npos);
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Removed Phone", "Removed Phone",
-                                                  "Removed Phone", "Removed Phone", ")"}));
-    EXPECT_EQ(children({"[Private]"}), "other{d.txt},readme.txt");
-    EXPECT_EQ(document.save(), err::kOk) << "the option and the condition stay, empty";
-
-    select({"[Private]", "readme.txt"});
+    select("[Private]/readme.txt");
     boxes.answers = {MessageAnswer::Yes};
     view.removeNode();
-    EXPECT_EQ(shownTexts().back(),
-              "Are you sure you want to remove 'readme.txt' from the package?");
-    EXPECT_EQ(children({"[Private]"}), "other{d.txt}");
+    EXPECT_EQ(shownTexts(),
+              (std::vector<QString>{"'data' and all its files will be removed from the package.",
+                                    "Are you sure you want to remove 'readme.txt' from the "
+                                    "package?"}));
+    EXPECT_EQ(targets().find("\\a0001234\\data\\"), std::string::npos);
+    EXPECT_TRUE(log.seen.starts_with("(RRRR)")) << log.seen;
+    EXPECT_EQ(children("[Private]"), "other{d.txt}");
+    EXPECT_EQ(document.save(), err::kOk) << "the option and the condition stay, empty";
 }
 
 // Files go to the end of the top level with the folder's path, whatever their extension
@@ -256,13 +231,13 @@ TEST_F(PhoneViewTest, RemovingAFolderTakesItsFilesInsideOptionsAndConditions) {
 TEST_F(PhoneViewTest, AddsFilesStraightIntoAFolder) {
     files.many = {ui::HostPathToQString(dir.write("in/tool.exe", "")),
                   ui::HostPathToQString(dir.write("in/notes.txt", ""))};
-    select({"[Binaries]"});
+    select("[Binaries]");
     view.addFiles();
     EXPECT_TRUE(files.asked.value(1).startsWith(
         "Applications (*.exe; *.app) (*.exe *.app);;Dynamic Link Libraries (*.dll);;"));
-    EXPECT_TRUE(Targets(document).ends_with("\\sys\\bin\\tool.exe\n\\sys\\bin\\notes.txt\n"));
-    EXPECT_EQ(SelectedPath(tree), "[Binaries]/notes.txt");
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"(", "Added Phone", "Added Phone", ")"}));
+    EXPECT_TRUE(targets().ends_with("\\sys\\bin\\tool.exe\n\\sys\\bin\\notes.txt\n"));
+    EXPECT_EQ(selected(), "[Binaries]/notes.txt");
+    EXPECT_EQ(log.seen, "(AA)");
 }
 
 } // namespace
