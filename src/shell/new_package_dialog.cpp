@@ -256,7 +256,11 @@ void NewPackageDialog::tryCreate() {
     if (document.isOpen()) {
         switch (ui::AskYesNoCancel(this, ui::ToQString(messages::kSaveChanges))) {
         case ui::MessageAnswer::Cancel: return;
-        case ui::MessageAnswer::Yes: document.save(); break; // a failed save is not reported here
+        case ui::MessageAnswer::Yes:
+            // The open package's changes must not be lost to the new one.
+            if (ErrorCode code = document.save(); code != err::kOk)
+                return ui::ShowError(this, ui::ToQString(messages::SaveMessage(code)));
+            break;
         default: break;
         }
     }

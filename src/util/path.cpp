@@ -143,22 +143,6 @@ PathParts splitPath(std::u16string_view path, PathStyle style) {
     return parts;
 }
 
-std::vector<WideText> splitSegments(std::u16string_view path, PathStyle style) {
-    std::vector<WideText> segments;
-    if (path.size() < 2)
-        return segments;
-    const char16_t sep = Separator(style);
-    size_t start = path[0] == sep ? 1 : 0;
-    // A separator in the last position does not end a segment; it stays on the last one.
-    for (size_t end = path.find(sep, start); end != npos && end + 1 < path.size();
-         end = path.find(sep, start)) {
-        segments.emplace_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    segments.emplace_back(path.substr(start));
-    return segments;
-}
-
 std::optional<WideText> combinePath(std::u16string_view folder, std::u16string_view relative,
                                     PathStyle style) {
     const bool absolute = style == PathStyle::Windows

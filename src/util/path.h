@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tb {
 
@@ -28,11 +27,6 @@ struct PathParts {
 };
 
 PathParts splitPath(std::u16string_view path, PathStyle style = PathStyle::Windows);
-
-// The parts between separators; a leading separator is skipped, a trailing one stays on the
-// last part, paths shorter than 2 characters give nothing.
-std::vector<WideText> splitSegments(std::u16string_view path,
-                                    PathStyle style = PathStyle::Windows);
 
 // Joins relative onto folder, resolving "." and ".."; a rooted relative path goes to the root
 // of folder (its drive root in Windows style); an absolute relative path is returned as is.

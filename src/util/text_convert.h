@@ -11,10 +11,6 @@ namespace tb {
 WideText utf8ToWide(std::string_view bytes);
 std::string wideToUtf8(std::u16string_view text);
 
-// Conversion with the locale's character set (nl_langinfo(CODESET)).
-WideText ansiToWide(std::string_view bytes);
-std::string wideToAnsi(std::u16string_view text);
-
 // ASCII-only case folding for keyword comparisons.
 char16_t asciiUpper(char16_t c);
 bool equalsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b);

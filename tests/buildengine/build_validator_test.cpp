@@ -38,8 +38,6 @@ protected:
 
 TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
     EXPECT_EQ(run(true), Lines{});
-    EXPECT_EQ(test::LogLines(log), (Lines{"Validating package...", "",
-                                          "Validation succeeded: 0 error(s), 0 warning(s)", ""}));
     p.names = {u"", u""};
     p.vendors = {u"V", u""};
     p.globalVendor.clear();
@@ -57,24 +55,23 @@ TEST_F(BuildValidatorTest, WarningsInOrderWithSummary) {
 }
 
 TEST_F(BuildValidatorTest, OptionsAreNumberedOverTheWholeTree) {
-    std::vector<InstallItem*> options;
-    for (int i = 0; i < 3; ++i) {
-        InstallItem* list =
-            AppendChild(p.items, CreateItem(InstallItemKind::ShowOptionList, 2), nullptr);
-        for (int j = 0; j < 2; ++j)
-            options.push_back(AppendChild(p.items, CreateItem(InstallItemKind::Option, 2), list));
-    }
-    for (InstallItem* option : options)
-        itemAs<OptionItem>(option)->names = {u"a", u"b"};
-    itemAs<OptionItem>(options[1])->names = {u"", u""};
-    itemAs<OptionItem>(options[5])->names = {u"x", u""};
+    const auto add = [&](InstallItemKind kind, InstallItem* parent) {
+        return AppendChild(p.items, CreateItem(kind, 2), parent);
+    };
+    InstallItem* lists[] = {add(InstallItemKind::ShowOptionList, nullptr),
+                            add(InstallItemKind::ShowOptionList, nullptr)};
+    std::vector<OptionItem*> options;
+    for (int i = 0; i < 4; ++i)
+        options.push_back(itemAs<OptionItem>(add(InstallItemKind::Option, lists[i / 2])));
+    for (OptionItem* option : options)
+        option->names = {u"a", u"b"};
+    options[1]->names = {u"", u""};
+    options[3]->names = {u"x", u""};
     EXPECT_EQ(run(true), (Lines{"Warning, option(2) is missing description for 'English'",
                                 "Warning, option(2) is missing description for 'French'",
-                                "Warning, option(6) is missing description for 'French'"}));
+                                "Warning, option(4) is missing description for 'French'"}));
     // A list nested in option 1 takes the numbers before option 2.
-    InstallItem* nested =
-        AppendChild(p.items, CreateItem(InstallItemKind::ShowOptionList, 2), options[0]);
-    AppendChild(p.items, CreateItem(InstallItemKind::Option, 2), nested);
+    add(InstallItemKind::Option, add(InstallItemKind::ShowOptionList, options[0]));
     EXPECT_EQ(run(true)[2], "Warning, option(3) is missing description for 'English'");
 }
 
@@ -109,7 +106,6 @@ TEST_F(BuildValidatorTest, OutputSettings) {
     p.signing.signPackage = true;
     EXPECT_EQ(run(false), (Lines{"Error, no certificate has been specified",
                                  "Error, no private key has been specified"}));
-    EXPECT_EQ(validator.errors(), 2u);
     p.signing.certificate = u"a.cer"; // existence is looked at only after a failed signing
     p.signing.privateKey = u"a.key";
     EXPECT_EQ(run(true), Lines{});

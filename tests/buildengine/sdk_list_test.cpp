@@ -23,60 +23,50 @@ std::vector<std::string> entries(const SdkList& sdks) {
 
 using Entries = std::vector<std::string>;
 
-TEST(SdkList, DevicesInFileOrderWithAttributesAndRoots) {
+// The file's devices, else the EPOCROOT variable's folder when the file lists none.
+TEST(SdkList, DiscoveredFromTheFileOrElseEpocRoot) {
     test::TempDir dir;
-    const std::string file = dir.write(
-        "devices.xml",
-        devices(R"(<device id="S" name="n" default="yes"><epocroot>E:\S\</epocroot></device>)"
-                R"(<device name="m" default="Yes" x="y" id="T"><epocroot>E:\T\\</epocroot>)"
-                R"(<toolchain name="GCCE"/></device><device id="U" default="no">)"
-                R"(<epocroot>/opt/u/</epocroot></device><device id="V"/>)"));
-    EXPECT_EQ(entries(DiscoverSdks(file, "/ignored")),
-              (Entries{"S|n|E:\\S|default", "T|m|E:\\T\\", "U||/opt/u", "V||"}));
-}
-
-TEST(SdkList, StructureRulesAndMalformedXml) {
-    // Exact-case names, epocroot outside a device, nested device, second epocroot, no trimming.
-    EXPECT_EQ(entries(ParseDevicesXml(devices(
-                  R"(<epocroot>X:\stray</epocroot><Device id="W"/><device id="A"><EpocRoot>Y:\)"
-                  R"(</EpocRoot><epocroot>E:\A1</epocroot><epocroot> E:\A2 </epocroot>)"
-                  R"(<device id="B" name="b"/></device><device id="C"><epocroot>E:\C</epocroot>)"
-                  R"(</device>)"))),
-              (Entries{"A|| E:\\A2 ", "C||E:\\C"}));
-    EXPECT_EQ(
-        entries(ParseDevicesXml(devices(R"(<device id="A"/><device id="B"><epocroot></oops>)"))),
-        Entries{"A||"});
-    EXPECT_TRUE(ParseDevicesXml("").empty());
-}
-
-TEST(SdkList, Utf16FileWithByteOrderMark) {
-    test::TempDir dir;
-    std::string bytes = "\xFF\xFE";
+    std::string utf16 = "\xFF\xFE";
     for (char16_t c : std::u16string(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><devices><device "
                                      u"id=\"S\u00e9\" name=\"\u4e2d\"><epocroot>/\u00e9/</epocroot>"
                                      u"</device></devices>"))
-        bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    EXPECT_EQ(entries(DiscoverSdks(dir.write("devices.xml", bytes), nullptr)),
-              Entries{"S\u00e9|\u4e2d|/\u00e9"});
-}
-
-TEST(SdkList, EpocRootFallbackOnlyWhenTheFileListsNone) {
-    test::TempDir dir;
-    const std::string missing = dir.file("none.xml");
-    EXPECT_TRUE(DiscoverSdks(missing, nullptr).empty());
-    EXPECT_TRUE(DiscoverSdks(missing, "").empty());
-    EXPECT_TRUE(DiscoverSdks(dir.path().string(), nullptr).empty()); // a folder
-    for (const std::string& path : {missing, dir.write("empty.xml", devices(""))})
-        EXPECT_EQ(entries(DiscoverSdks(path, "/opt/sdk/")), Entries{"EPOCROOT|EPOCROOT|/opt/sdk"});
-}
-
-// The common files folder's devices.xml is what the command line tests register their SDKs in.
-TEST(SdkList, DefaultLocationWithoutCommonFiles) {
-    test::ScopedEnv common("TINDERBRIDGE_COMMON_FILES", ""), xdg("XDG_DATA_HOME", "/xdg/"),
-        home("HOME", "/home/me");
-    EXPECT_EQ(DefaultDevicesXmlPath(), "/xdg/Symbian/devices.xml");
-    test::ScopedEnv noXdg("XDG_DATA_HOME", nullptr);
-    EXPECT_EQ(DefaultDevicesXmlPath(), "/home/me/.local/share/Symbian/devices.xml");
+        utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    const Entries fallback{"EPOCROOT|EPOCROOT|/opt/sdk"};
+    const struct {
+        std::string file;
+        const char* epocRoot;
+        Entries expected;
+    } cases[] = {
+        {dir.write(
+             "devices.xml",
+             devices(R"(<device id="S" name="n" default="yes"><epocroot>E:\S\</epocroot>)"
+                     R"(</device><device name="m" default="Yes" x="y" id="T"><epocroot>)"
+                     R"(E:\T\\</epocroot><toolchain name="GCCE"/></device><device id="U" )"
+                     R"(default="no"><epocroot>/opt/u/</epocroot></device><device id="V"/>)")),
+         "/ignored",
+         {"S|n|E:\\S|default", "T|m|E:\\T\\", "U||/opt/u", "V||"}},
+        // Exact-case names, epocroot outside a device, nested device, second epocroot, no
+        // trimming.
+        {dir.write("rules.xml",
+                   devices(R"(<epocroot>X:\stray</epocroot><Device id="W"/><device id="A">)"
+                           R"(<EpocRoot>Y:\</EpocRoot><epocroot>E:\A1</epocroot><epocroot> E:\A2 )"
+                           R"(</epocroot><device id="B" name="b"/></device><device id="C">)"
+                           R"(<epocroot>E:\C</epocroot></device>)")),
+         nullptr,
+         {"A|| E:\\A2 ", "C||E:\\C"}},
+        // Malformed: the devices before the fault are kept.
+        {dir.write("bad.xml", devices(R"(<device id="A"/><device id="B"><epocroot></oops>)")),
+         nullptr,
+         {"A||"}},
+        {dir.write("blank.xml", ""), nullptr, {}},
+        {dir.write("utf16.xml", utf16), nullptr, {"S\u00e9|\u4e2d|/\u00e9"}},
+        {dir.file("none.xml"), nullptr, {}},
+        {dir.path().string(), "", {}}, // a folder
+        {dir.file("none.xml"), "/opt/sdk/", fallback},
+        {dir.write("empty.xml", devices("")), "/opt/sdk/", fallback},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(entries(DiscoverSdks(c.file, c.epocRoot)), c.expected) << c.file;
 }
 
 } // namespace

@@ -11,17 +11,14 @@ namespace {
 
 TEST(ReadSisUid, ThirdLittleEndianWordOfTheHeader) {
     test::TempDir dir;
-    uint32_t uid = 7;
     const std::string header = std::string(8, '\0') + "\x78\x56\x34\x12" + "\xFF\xFF\xFF\xFF";
-    EXPECT_EQ(ReadSisUid(dir.write("a.sis", header + "more"), uid), err::kOk);
-    EXPECT_EQ(uid, 0x12345678u);
-
-    uid = 7;
+    uint32_t uid = 7;
     EXPECT_EQ(ReadSisUid(dir.write("short.sis", header.substr(0, 15)), uid), kErrorNotSisFile);
-    EXPECT_EQ(ReadSisUid(dir.write("empty.sis", ""), uid), kErrorNotSisFile);
     EXPECT_EQ(ReadSisUid(dir.file("missing.sis"), uid), err::kNotFound);
     EXPECT_EQ(ReadSisUid(dir.path().string(), uid), err::kAccessDenied);
-    EXPECT_EQ(uid, 7u);
+    EXPECT_EQ(uid, 7u) << "a failure leaves the UID as it was";
+    EXPECT_EQ(ReadSisUid(dir.write("a.sis", header + "more"), uid), err::kOk);
+    EXPECT_EQ(uid, 0x12345678u);
 }
 
 } // namespace

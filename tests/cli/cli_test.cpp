@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -49,50 +48,46 @@ protected:
 
 // Every form's round trip is package_forms_test's; here what the commands print and write.
 TEST_F(CliTest, DumpShowsTheNestedSequenceAndRewriteWritesTheFile) {
-    const struct {
-        const char* file;
-        std::vector<const char*> parts;
-    } cases[] = {
-        {"worked_example.pkg",
-         {"\"names\": [\n    \"Demo\",\n    \"Demo FR\"\n  ]",
-          "\"outputFolder\": \"C:\\\\Work\\\\Demo\\\\\""}},
-        {"conditions.pkg",
-         {"\"headerOptions\": [\n    \"SH\"\n  ]", "\"fileType\": 4,\n      \"nullFile\": true",
+    const Result dump = run({"dump", kData + "conditions.pkg"});
+    ASSERT_EQ(dump.code, 0) << dump.err;
+    for (const char* part :
+         {"\"fileType\": 4,\n      \"nullFile\": true",
           "\"kind\": 10,\n      \"children\": [\n        {\n          \"kind\": 11,\n"
           "          \"condition\": \"package(0x1028315f)\"",
-          "\"else\": true"}},
-    };
-    for (const auto& c : cases) {
-        Result r = run({"dump", kData + c.file});
-        ASSERT_EQ(r.code, 0) << r.err;
-        for (const char* part : c.parts)
-            EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
-    }
-    Result r = run({"rewrite", kData + "worked_example.pkg", dir.file("out.pkg")});
+          R"("condition": "exists(\"z:\\system\\install\\Series60v3.2.sis\") AND)",
+          "\"else\": true"})
+        EXPECT_NE(dump.out.find(part), std::string::npos) << part << "\n" << dump.out;
+    const Result r = run({"rewrite", kData + "worked_example.pkg", dir.file("out.pkg")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(ReadBytes(dir.file("out.pkg")), ReadBytes(kData + "worked_example.pkg"));
 }
 
 TEST_F(CliTest, FailuresPrintTheProgramsMessages) {
     const std::string corrupt = dir.write("corrupt.pkg", "&EN\n#{\"a\"}, (1), 1, 0, 0, TYPE=XX\n");
+    const std::string example = kData + "worked_example.pkg";
     const struct {
         std::vector<std::string> args;
         const char* message; // how the error output starts
     } cases[] = {
-        {{"dump", dir.file("missing.pkg")}, "The package could not be opened.\nPlease make sure"},
+        {{"validate", dir.file("missing.pkg")},
+         "The package could not be opened.\nPlease make sure"},
         {{"rewrite", corrupt, dir.file("out.pkg")},
          "The package is corrupt and could not be opened."},
-        {{"rewrite", kData + "worked_example.pkg", dir.file("no/such/x.pkg")},
+        {{"rewrite", example, dir.file("no/such/x.pkg")},
          "An error occured while saving the package. The path to the file can not be found."},
         // The refusals themselves are the document's (CheckNewPackage); here their message.
         {{"new", "a|b", "--location", dir.path().string()}, "The package name cannot:"},
+        {{"export", example, "out.pkg"},
+         "Invalid output file. You must specify an absolute path to the file.\n"},
+        {{"export", example, dir.file("out.pkg")}, "No Symbian SDK could be found."},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
         EXPECT_EQ(std::tuple(r.code, r.err.rfind(c.message, 0), r.out), std::tuple(1, 0u, ""))
             << r.err;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")) ||
+                 std::filesystem::exists("out.pkg"));
 }
 
 TEST_F(CliTest, UsageErrorsAndHelp) {
@@ -101,7 +96,6 @@ TEST_F(CliTest, UsageErrorsAndHelp) {
          {std::vector<std::string>{},
           {"frobnicate"},
           {"rewrite", "only-one.pkg"},
-          {"dump", "a.pkg", "b.pkg"},
           {"sdks", "--verbose"},
           {"new", "A"},
           {"new", "A", "--location", at, "--type", "XX"},
@@ -109,15 +103,13 @@ TEST_F(CliTest, UsageErrorsAndHelp) {
           {"new", "A", "--location", at, "--device", "6"},
           {"new", "A", "--location", at, "--current-language", "1"}})
         EXPECT_EQ(run(usage).code, 2) << usage.size() << " " << usage.back();
-    Result dump = run({"dump", "--help"});
-    EXPECT_EQ(dump.code, 0);
+    const Result dump = run({"dump", "--help"}), general = run({"--help"});
+    EXPECT_EQ(std::tuple(dump.code, general.code), std::tuple(0, 0));
     EXPECT_NE(dump.out.find("tinderbridge-cli dump"), std::string::npos);
-    Result general = run({"--help"});
-    EXPECT_EQ(general.code, 0);
     EXPECT_NE(general.out.find("rewrite"), std::string::npos);
 }
 
-TEST_F(CliTest, NewCreatesThePackageLayout) {
+TEST_F(CliTest, NewCreatesThePackageLayoutAndValidatePrintsTheFindings) {
     auto r =
         run({"new", "Demo", "--location", dir.path().string(), "--create-directory", "--languages",
              "EN,fr", "--current-language", "1", "--type", "PA", "--device", "8"});
@@ -125,39 +117,28 @@ TEST_F(CliTest, NewCreatesThePackageLayout) {
     EXPECT_EQ(r.out, dir.file("Demo/Demo.pkg") + "\n");
     std::unique_ptr<Package> p;
     ASSERT_EQ(LoadPackage(dir.file("Demo/Demo.pkg"), p), 0);
-    EXPECT_EQ(p->languages, (std::vector<uint32_t>{1, 2}));
-    EXPECT_EQ(p->type, PackageType::PreinstalledApplication);
     ASSERT_EQ(p->deviceDependencies.size(), 1u);
-    EXPECT_EQ(p->deviceDependencies[0]->uid, 0x101f6300u);
+    EXPECT_EQ(
+        std::tuple(p->languages, p->type, p->deviceDependencies[0]->uid),
+        std::tuple(std::vector<uint32_t>{1, 2}, PackageType::PreinstalledApplication, 0x101f6300u));
     EXPECT_FALSE(std::filesystem::exists(dir.file("config/Orchardly")))
         << "the command line leaves the window's settings alone";
-}
 
-TEST_F(CliTest, ValidatePrintsFindingsAndFailsOnErrors) {
-    ASSERT_EQ(run({"new", "Valid", "--location", dir.path().string()}).code, 0);
-    auto ok = run({"validate", dir.file("Valid.pkg")});
+    const Result ok = run({"validate", dir.file("Demo/Demo.pkg")});
     EXPECT_EQ(ok.code, 0) << ok.err;
-    EXPECT_NE(ok.out.find("Validation succeeded: 0 error(s), 2 warning(s)\n"), std::string::npos)
-        << ok.out;
-
+    EXPECT_NE(ok.out.find("succeeded: 0 error(s), 4 warning(s)\n"), std::string::npos) << ok.out;
     dir.write("Broken.pkg", "&EN\n#{\"x\"},(0x1),1,0,0\n; output_folder \"/no/such/folder\"\n");
-    auto failed = run({"validate", dir.file("Broken.pkg")});
+    const Result failed = run({"validate", dir.file("Broken.pkg")});
     EXPECT_EQ(failed.code, 1);
-    EXPECT_NE(failed.out.find("Error, can not find the output directory '/no/such/folder'"),
-              std::string::npos);
-    EXPECT_EQ(run({"validate", dir.file("none.pkg")}).code, 1);
+    EXPECT_NE(failed.out.find("output directory '/no/such/folder'"), std::string::npos);
 }
 
 // The sdks command lists what the export chooses from: id, name and root.
-TEST_F(CliTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
+TEST_F(CliTest, ExportResolvesForTheChosenSdk) {
     const std::string pkg = dir.write(
         "P.pkg", "&EN\n#{\"x\"},(0x1),1,0,0\n"
                  "\"$(EPOCROOT)\\epoc32\\release\\$(PLATFORM)\\$(TARGET)\\a.exe\"-\"!:\\a\"\n");
     const std::string out = dir.file("out.pkg");
-    auto none = run({"export", pkg, out});
-    EXPECT_EQ(none.code, 1);
-    EXPECT_EQ(none.err.rfind("No Symbian SDK could be found.", 0), 0u);
-
     registerSdks("<device id=\"S\" name=\"s\"><epocroot>/opt/s/</epocroot></device>"
                  "<device id=\"T\" name=\"t\"><epocroot>/opt/t</epocroot></device>");
     EXPECT_EQ(run({"sdks"}).out, "S\ts\t/opt/s\nT\tt\t/opt/t\n");
@@ -169,9 +150,6 @@ TEST_F(CliTest, ExportResolvesForTheChosenSdkAndNeedsOne) {
     EXPECT_EQ(itemAs<InstallFileItem>(p->items.first)->source,
               u"/opt/t/epoc32/release/winscw/udeb/a.exe");
 
-    EXPECT_EQ(run({"export", pkg, "out.pkg"}).err,
-              "Invalid output file. You must specify an absolute path to the file.\n");
-    EXPECT_FALSE(std::filesystem::exists("out.pkg"));
     EXPECT_EQ(run({"export", pkg, dir.file("no/out.pkg")})
                   .err.rfind("An error occured while exporting the package. The path to", 0),
               0u);
@@ -202,7 +180,7 @@ protected:
 
     // Runs the program until it ends, with everything it shows on the terminal; once that
     // contains `when`, `act` gets the program's process. A program waiting for an answer on
-    // the terminal would keep it open: give up long after any sound build would have ended.
+    // the terminal would keep it open: give up after a silence no sound build makes.
     Outcome run(std::vector<std::string> args, const std::string& when = {},
                 std::function<void(pid_t)> act = {}) {
         int terminal = -1;
@@ -218,18 +196,15 @@ protected:
             _exit(127);
         }
         Outcome outcome;
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         for (char buffer[4096];;) {
-            if (std::chrono::steady_clock::now() > giveUp) {
+            if (act && outcome.screen.find(when) != std::string::npos)
+                std::exchange(act, nullptr)(child);
+            pollfd fd{terminal, POLLIN, 0};
+            if (poll(&fd, 1, 60000) <= 0) {
                 kill(child, SIGKILL);
                 ADD_FAILURE() << "the build is still waiting; it shows:\n" << outcome.screen;
                 break;
             }
-            if (act && outcome.screen.find(when) != std::string::npos)
-                std::exchange(act, nullptr)(child);
-            pollfd fd{terminal, POLLIN, 0};
-            if (poll(&fd, 1, 200) <= 0)
-                continue;
             const ssize_t n = read(terminal, buffer, sizeof buffer);
             if (n <= 0)
                 break; // EIO once the last process on the terminal has ended
@@ -247,17 +222,15 @@ protected:
 // ends (the terminal turns each \n into \r\n) and the file written.
 TEST_F(BuildCommandTest, BuildWritesThePackageAndFailsWithOne) {
     const Outcome built = run({"build", pkg, "--platform", "armv5"});
-    EXPECT_EQ(built.exitCode, 0) << built.screen;
-    EXPECT_NE(built.screen.find("Configuration: Phone (ARMV5), Release (UREL), SDK: Test"),
-              std::string::npos)
+    EXPECT_EQ(std::tuple(built.exitCode, built.screen.find("\r\r"),
+                         std::filesystem::exists(dir.file("Demo/Demo.sis"))),
+              std::tuple(0, std::string::npos, true))
         << built.screen;
-    EXPECT_EQ(built.screen.find("\r\r"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(dir.file("Demo/Demo.sis")));
+    EXPECT_NE(built.screen.find("Configuration: Phone (ARMV5), Release (UREL), SDK: Test"),
+              std::string::npos);
 
     std::filesystem::remove(dir.file("Demo/data.txt"));
-    const Outcome failed = run({"build", pkg});
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_NE(failed.screen.find("Build failed"), std::string::npos) << failed.screen;
+    EXPECT_EQ(run({"build", pkg}).exitCode, 1);
 }
 
 TEST_F(BuildCommandTest, CtrlCCancelsTheBuild) {
@@ -269,7 +242,7 @@ TEST_F(BuildCommandTest, CtrlCCancelsTheBuild) {
 }
 
 // The signing tool would ask for a pass phrase on the terminal, and nobody would answer it:
-// the build fails at once instead.
+// the build fails at once instead (with the message of linux_tools_test's SignPassMissing).
 TEST_F(BuildCommandTest, KeyNeedingAPassphraseFailsAtOnceUnderATerminal) {
     test::ScopedEnv linux{"FAKE_TOOLS", "linux"};
     dir.write("Demo/dev.cer", "certificate");
@@ -277,10 +250,9 @@ TEST_F(BuildCommandTest, KeyNeedingAPassphraseFailsAtOnceUnderATerminal) {
     dir.write("Demo/Demo.pkg", test::ReadBytes(pkg) + "; sign_package\n; certificate \"dev.cer\"\n"
                                                       "; private_key \"dev.key\"\n");
     const Outcome built = run({"build", pkg});
-    EXPECT_EQ(built.exitCode, 1) << built.screen;
-    EXPECT_NE(built.screen.find("Error, the private key requires a passphrase"), std::string::npos)
+    EXPECT_EQ(std::tuple(built.exitCode, built.screen.find("Enter private key password")),
+              std::tuple(1, std::string::npos))
         << built.screen;
-    EXPECT_EQ(built.screen.find("Enter private key password"), std::string::npos) << built.screen;
 }
 
 } // namespace

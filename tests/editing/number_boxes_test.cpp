@@ -41,7 +41,6 @@ TEST(NumberBoxesTest, EachBoxTakesItsRangeAndNothingWraps) {
         {u"2147483648", {X, max + 1, X, X, max + 1}},
         {u"0x80000000", {X, max + 1, X, X, max + 1}},
         {u"4294967295", {X, umax, X, X, umax}},
-        {u"-1", {X, X, -1, X, X}},
         {u"-2147483648", {X, X, -max - 1, X, X}},
     };
     for (const auto& [text, values] : cases)
@@ -53,20 +52,12 @@ TEST(NumberBoxesTest, EachBoxTakesItsRangeAndNothingWraps) {
     EXPECT_EQ(UidText(0x1), u"0x1") << "shown without leading zeros";
 }
 
-Dependency Versioned(std::array<int32_t, 3> from, std::array<int32_t, 3> to, bool range) {
+// The texts with wildcards and ranges are DependenciesViewTest's.
+TEST(DependencyTextsTest, VersionColumnShowsNoToVersionWithoutRange) {
     Dependency d;
-    d.fromMajor = from[0], d.fromMinor = from[1], d.fromBuild = from[2];
-    d.toMajor = to[0], d.toMinor = to[1], d.toBuild = to[2];
-    d.isRange = range;
-    return d;
-}
-
-TEST(DependencyTextsTest, VersionColumnShowsNumbersAndWildcards) {
-    EXPECT_EQ(DependencyVersionText(Versioned({1, 0, any}, {any, any, any}, false)), u"1.0.*");
-    EXPECT_EQ(DependencyVersionText(Versioned({1, 0, 0}, {2, any, any}, true)), u"1.0.0 - 2.*.*");
-    EXPECT_EQ(DependencyVersionText(Versioned({any, any, any}, {any, any, any}, false)), u"*.*.*");
-    EXPECT_EQ(DependencyVersionText(Versioned({3, 1, 4}, {9, 9, 9}, false)), u"3.1.4")
-        << "no range: no to-version";
+    d.fromMajor = 3, d.fromMinor = 1, d.fromBuild = 4;
+    d.toMajor = 9;
+    EXPECT_EQ(DependencyVersionText(d), u"3.1.4");
 }
 
 TEST(DependencyTextsTest, FormChecksInOrderAndPointAtTheBox) {
@@ -88,7 +79,6 @@ TEST(DependencyTextsTest, FormChecksInOrderAndPointAtTheBox) {
     } cases[] = {
         {[](auto& f) { f.name.clear(), f.uid.clear(); }, B::Name, 0, kEnterDependencyName},
         {[](auto& f) { f.name = u"Q\"t", f.uid.clear(); }, B::Name, 0, kQuoteInDependencyName},
-        {[](auto& f) { f.uid = u"0x"; }, B::Uid, 0, kInvalidDependencyUid},
         {[](auto& f) { f.uid = u"0x1FFFFFFFF"; }, B::Uid, 0, kInvalidDependencyUid},
         {[](auto& f) { f.fixed[1] = u"1a", f.fixed[2] = u"x"; }, B::Fixed, 1, kBadVersion},
         {[](auto& f) { f.range = true, f.bounds[4] = u"4294967295"; }, B::Range, 4, kBadVersion},
@@ -117,7 +107,6 @@ TEST(OutputFolderTest, ThePackagesFolderIsStoredEmptyACustomOneAsChosen) {
     const std::tuple<bool, const char16_t*, const char16_t*> cases[] = {
         {false, u"/elsewhere", u""}, // "Project folder" whatever the box holds
         {true, u"/home/me/Work/App", u""},
-        {true, u"/home/me/Work/App/", u""},
         {true, u"/home/me/Work/App//", u""},
         {true, u"\\home\\me\\Work\\App\\", u""},
         {true, u"", u""},

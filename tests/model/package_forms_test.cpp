@@ -54,10 +54,6 @@ TEST(PackageForms, RoundTrips) {
           "file old.dat -> c:\\data\\old.dat FN/RI/wait"},
          {"\"\" - \"!:\\private\\A0001200\\cache.dat\", FN",
           "\"old.dat\" - \"c:\\data\\old.dat\", FN"}},
-        {"a null file inside an option",
-         kHead + u"!({\"o\",\"o\"})\nIF option1 \"\"-\"!:\\x\",FN ENDIF\n",
-         {"  option o|o", "    file  -> !:\\x FN/RI/wait"},
-         {"IF option1", "\t\"\" - \"!:\\x\", FN", "ENDIF"}},
         {"if, elseif, else",
          kHead + u"IF package(0x1028315F)\n\"a\"-\"!:\\a\"\n"
                  u"ELSEIF exists(\"z:\\system\\install\\Series60v5.0.sis\") AND NOT (LANGUAGE=2)\n"
@@ -74,23 +70,17 @@ TEST(PackageForms, RoundTrips) {
          {"if (LANGUAGE = 1) OR (appprop(0xa0001200, 5) >= 3) AND (MachineUid <> 0x20002d7f)",
           "if NOT (NOT ((1 < -2) OR (3 > 4))) AND ((5 <= 6) OR (Pen = 7))"},
          {"IF (LANGUAGE = 1) OR (appprop(0xa0001200, 5) >= 3) AND (MachineUid <> 0x20002d7f)"}},
-        {"grouping that the tree keeps",
-         kHead + u"IF LANGUAGE=1 AND (LANGUAGE=2 OR LANGUAGE=3)\nENDIF\n"
-                 u"IF package(1) OR (package(2) OR package(3))\nENDIF\n",
-         {"if (LANGUAGE = 1) AND ((LANGUAGE = 2) OR (LANGUAGE = 3))",
-          "if package(1) OR (package(2) OR package(3))"},
-         {}},
-        {"nested blocks, options and guards inside branches",
+        {"nested blocks, options and guards inside branches, an empty option list",
          kHead + u"IF option1\n\"x\"-\"!:\\x\"\nENDIF\n"
                  u"IF LANGUAGE=2\n!({\"o\",\"o\"},{\"p\",\"p\"})\nIF option2\n"
                  u"IF NOT package(0x7)\n@\"s.sis\",(0x7)\nENDIF\nENDIF\n"
-                 u"IF exists(\"c:\\a\") \"y\"-\"!:\\y\" ENDIF\nENDIF\n",
+                 u"IF exists(\"c:\\a\") \"y\"-\"!:\\y\" ENDIF\nENDIF\n!()\n",
          {"if option1", "  file x -> !:\\x FF/RI/wait", "if LANGUAGE = 2", "  options",
           "    option o|o", "    option p|p", "      sis s.sis uid=0x7 if-missing",
-          "  if exists(\"c:\\a\")", "    file y -> !:\\y FF/RI/wait"},
+          "  if exists(\"c:\\a\")", "    file y -> !:\\y FF/RI/wait", "options"},
          {"IF option1", "IF LANGUAGE = 2", "!({\"o\", \"o\"}, {\"p\", \"p\"})", "IF option2",
           "\t\tIF NOT package(0x7)", "\t\t\t@\"s.sis\", (0x7)", "\t\tENDIF", "ENDIF",
-          "\tIF exists(\"c:\\a\")", "\t\t\"y\" - \"!:\\y\", FF", "\tENDIF", "ENDIF"}},
+          "\tIF exists(\"c:\\a\")", "\t\t\"y\" - \"!:\\y\", FF", "\tENDIF", "ENDIF", "!()"}},
         {"a guard for another package stays a condition",
          kHead + u"IF NOT package(0x5) @\"s.sis\",(0x6) ENDIF\n"
                  u"IF NOT package(0x6) @\"s.sis\",(0x6) \"z\"-\"!:\\z\" ENDIF\n",
@@ -111,12 +101,6 @@ TEST(PackageForms, RoundTrips) {
          {"signing 0 keys\\dev.cer keys\\dev.key secret"},
          {"; certificate \"keys\\dev.cer\"", "; private_key \"keys\\dev.key\"",
           "; passphrase \"secret\""}},
-        {"codes in any case and spaced, 0x numbers, header keywords in any case",
-         u"&en,Fr ,IF,sh\n#{\"a\",\"b\",\"c\",\"d\"},(0xA000017F),1,-2,0x10,type=sisapp, SH, RU, "
-         u"nc\n",
-         {"1 2 24 84 ",
-          "header a|b|c|d uid=0xa000017f type=0 version=1.-2.16 compress=0 options=SH|RU"},
-         {}},
         {"a header alone: English; \":\" takes any token; a logo's target on the chosen drive",
          u"#{\"X\"},(0xA000017F),1,0,0,TYPE=PIPATCH\n:Vendor\n=\"l.png\",\"image/"
          u"png\",\"logo.png\"\n",

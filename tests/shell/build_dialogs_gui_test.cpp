@@ -1,7 +1,6 @@
 #include "build_gui_fixture.h"
 
 #include "document/messages.h"
-#include "shell/build_command.h"
 #include "shell/build_completed_dialog.h"
 #include "shell/build_progress_dialog.h"
 #include "shell/export_dialog.h"
@@ -18,7 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QToolButton>
 
 #include <filesystem>
 
@@ -60,9 +58,7 @@ protected:
     ~BuildDialogsTest() override { app.buildController.removeListener(&watcher); }
 
     void build() {
-        RunBuildCommand(nullptr, app, [this] { ++paneShown; });
-        WaitFor([this] { return !app.buildController.building(); });
-        QCoreApplication::processEvents(); // events of the run after the dialog closed
+        runBuild(nullptr, [this] { ++paneShown; });
     }
     QString builtFile() const { return QString::fromStdString(dir.file("App.sis")); }
     std::string looks() const { return watcher.looks.join('\n').toStdString(); }
@@ -119,8 +115,7 @@ TEST_F(BuildDialogsTest, UnsignedBuildHasNoSigningRowAndDontShowAgainTakesEffect
     bool completedShown = false; // switched off now
     Poll watch([&] { return completedShown |= Modal<BuildCompletedDialog>() != nullptr, false; });
     build();
-    EXPECT_FALSE(completedShown);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(!completedShown && boxes.shown.empty());
 }
 
 TEST_F(BuildDialogsTest, FailedBuildShowsTheMessageThenTheOutputPane) {
@@ -155,28 +150,19 @@ TEST_F(BuildDialogsTest, CancelStopsTheBuildWithoutAMessage) {
     EXPECT_FALSE(std::filesystem::exists(builtFile().toStdString()));
 }
 
-QAction* MenuAction(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (action->text() == text)
-            return action;
-    return nullptr;
-}
-
-class OutputPaneTest : public BuildGuiTest {
-protected:
-    BuildOutputLog& log() { return app.buildController.log(); }
-};
+using OutputPaneTest = BuildGuiTest;
 
 TEST_F(OutputPaneTest, CopiesWhatIsNewAndStartsAgainAfterTheLogWasEmptied) {
-    log().appendLine(u"before");
+    BuildOutputLog& log = app.buildController.log();
+    log.appendLine(u"before");
     OutputPane pane(app, commands, nullptr);
-    log().appendLine(u"one");
+    log.appendLine(u"one");
     pane.outputChanged();
-    log().appendLine(u"two");
+    log.appendLine(u"two");
     pane.buildSucceeded();
     EXPECT_EQ(pane.text(), "before\none\ntwo\n");
-    log().clear();
-    log().appendLine(u"x");
+    log.clear();
+    log.appendLine(u"x");
     pane.outputChanged();
     EXPECT_EQ(pane.text(), "x\n");
     pane.buildStarted();
@@ -193,52 +179,29 @@ TEST_F(OutputPaneTest, CopiesWhatIsNewAndStartsAgainAfterTheLogWasEmptied) {
         QRegularExpression("^\\d\\d:\\d\\d:\\d\\d hello\n\n$").match(pane.text()).hasMatch());
 }
 
-TEST_F(OutputPaneTest, ContextMenuAndCloseButton) {
-    OutputPane pane(app, commands, nullptr);
-    auto empty = pane.createContextMenu();
-    EXPECT_FALSE(MenuAction(*empty, "Copy")->isEnabled() ||
-                 MenuAction(*empty, "Clear")->isEnabled());
-
-    log().appendLine(u"some output");
-    pane.outputChanged();
-    auto menu = pane.createContextMenu();
-    EXPECT_TRUE(MenuAction(*menu, "Copy")->isEnabled());
-    MenuAction(*menu, "Clear")->trigger();
-    EXPECT_EQ(pane.text(), "");
-    EXPECT_TRUE(log().read().empty());
-
-    CommandLog handler;
-    commands.addHandler(&handler);
-    pane.findChild<QToolButton*>()->click();
-    commands.removeHandler(&handler);
-    EXPECT_EQ(handler.ids, std::vector<int>{ui::cmd::kOutputPane});
-}
-
 TEST_F(OutputPaneTest, ClearDuringABuildContinuesFromTheNewLog) {
     ScopedEnv slow("FAKE_MAKESIS_SLEEP_MS", "1500");
     settings.showBuildCompleteDialog = false;
     OutputPane pane(app, commands, nullptr);
     bool cleared = false;
     Poll clear([&] {
-        if (pane.text().contains("Building package..."))
-            MenuAction(*pane.createContextMenu(), "Clear")->trigger(),
-                cleared = pane.text().isEmpty();
+        auto menu = pane.createContextMenu();
+        for (QAction* action : menu->actions())
+            if (action->text() == "Clear" && pane.text().contains("Building package..."))
+                action->trigger(), cleared = pane.text().isEmpty();
         return cleared;
     });
     RunBuildCommand(nullptr, app, {});
     EXPECT_TRUE(cleared);
     EXPECT_FALSE(pane.text().contains("Starting Build")) << pane.text().toStdString();
-    EXPECT_TRUE(pane.text().contains("Package was successfully built to '"))
-        << pane.text().toStdString();
-    EXPECT_EQ(pane.text(), QString::fromStdU16String(log().read()).replace("\r\n", "\n"));
+    EXPECT_EQ(pane.text(),
+              QString::fromStdU16String(app.buildController.log().read()).replace("\r\n", "\n"));
 }
 
-class ExportDialogTest : public BuildGuiTest {
-protected:
-    QString file(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
-};
+using ExportDialogTest = BuildGuiTest;
 
 TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
+    auto file = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
     AnsweringFileDialogs files;
     files.answer = "/elsewhere/picked.pkg";
     ExportDialog dialog(app, nullptr);
@@ -247,8 +210,7 @@ TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
     dialog.targetList()->setCurrentIndex(1);
     EXPECT_EQ(dialog.outputPath(), file("App_winscw_udeb.pkg"));
     dialog.browseButton()->click();
-    EXPECT_EQ(files.asked, QStringList({"Select Output File", "Symbian Package (*.pkg)", "pkg",
-                                        file("App_winscw_udeb.pkg")}));
+    EXPECT_EQ(files.asked.value(3), file("App_winscw_udeb.pkg")) << "browsing starts there";
     dialog.platformList()->setCurrentIndex(0);
     EXPECT_EQ(dialog.outputPath(), "/elsewhere/App_armv5_udeb.pkg");
 }
@@ -256,31 +218,26 @@ TEST_F(ExportDialogTest, FileNameFollowsPlatformAndTargetInTheChosenFolder) {
 TEST_F(ExportDialogTest, EmptyAndRelativePathsKeepTheDialogOpenThenTheExportWrites) {
     const std::string target = dir.file("export/App.pkg");
     std::filesystem::create_directories(dir.path() / "export");
-    int openAndFocused = 0;
-    QString succeeded;
+    int stillOpen = 0;
     WhenModal<ExportDialog> fill([&](ExportDialog& d) {
         for (const char* path : {"", "out.pkg"}) {
             d.outputField()->setText(path);
             d.exportButton()->click();
-            openAndFocused += d.isVisible() && d.focusWidget() == d.outputField();
+            stillOpen += d.isVisible();
         }
         d.outputField()->setText(QString::fromStdString(target));
         d.exportButton()->click();
     });
-    WhenModal<ui::OpenFolderDialog> done([&](ui::OpenFolderDialog& d) {
-        succeeded = d.textLabel()->text();
-        d.openFolderButton()->click();
-    });
+    WhenModal<ui::OpenFolderDialog> done(
+        [](ui::OpenFolderDialog& d) { d.openFolderButton()->click(); });
     RunExportCommand(nullptr, app);
 
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, ui::ToQString(messages::kExportNoOutputFile));
     EXPECT_EQ(boxes.shown[1].text, ui::ToQString(messages::kExportRelativeOutputFile));
-    EXPECT_EQ(openAndFocused, 2);
+    EXPECT_EQ(stillOpen, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.pkg")));
     EXPECT_TRUE(std::filesystem::exists(target)); // what it holds is the document's test
-    EXPECT_EQ(succeeded,
-              "Package was successfully exported to '" + QString::fromStdString(target) + "'");
     EXPECT_EQ(shownFiles, std::vector<QString>{QString::fromStdString(target)});
 }
 

@@ -3,6 +3,7 @@
 #include "document/app_settings.h"
 #include "document/application.h"
 #include "model/item_sequence.h"
+#include "shell/build_command.h"
 #include "support/modal_dialogs.h"
 #include "support/recording_message_boxes.h"
 #include "support/temp_dir.h"
@@ -32,6 +33,16 @@ protected:
     ~BuildGuiTest() override { ui::SetShowFileHandler(nullptr); }
 
     Package& package() { return *app.document.package(); }
+    // Runs a build as the Build command does and waits until it and its events are over.
+    void runBuild(
+        QWidget* owner, const std::function<void()>& showOutputPane = [] {}) {
+        RunBuildCommand(owner, app, showOutputPane);
+        WaitFor([this] { return !app.buildController.building(); });
+        QCoreApplication::processEvents(); // events of the run after the dialog closed
+    }
+    std::string firstBox() const {
+        return boxes.shown.empty() ? "" : boxes.shown[0].text.toStdString();
+    }
 
     TempDir dir;
     TempDir tmp;

@@ -22,30 +22,22 @@ TEST(NamesTest, FileAndMimeTypeNames) {
         EXPECT_FALSE(IsValidMimeType(bad));
 }
 
-TEST(TextConvertTest, Utf8AnsiAndAsciiCase) {
+TEST(TextConvertTest, Utf8AndAsciiCase) {
     EXPECT_EQ(utf8ToWide("a\xC3\xA9\xF0\x9F\x98\x80"), u"a\u00E9\U0001F600");
     EXPECT_EQ(utf8ToWide("a\xE9z"), u"a\uFFFDz");
     EXPECT_EQ(utf8ToWide("\xE2\x82"), u"\uFFFD");
     EXPECT_EQ(wideToUtf8(u"a\u00E9\U0001F600"), "a\xC3\xA9\xF0\x9F\x98\x80");
     EXPECT_EQ(wideToUtf8(std::u16string(1, u'\xD800') + u"x"), "\xEF\xBF\xBDx");
 
-    // Whatever the locale's set, ASCII survives and nothing is lost silently.
-    EXPECT_EQ(ansiToWide("Build ok\r\n"), u"Build ok\r\n");
-    EXPECT_EQ(wideToAnsi(u"Build ok"), "Build ok");
-    EXPECT_FALSE(wideToAnsi(u"\u00E9").empty());
-
-    EXPECT_EQ((std::u16string{asciiUpper(u'q'), asciiUpper(u'\u00E9')}), u"Q\u00E9");
     EXPECT_TRUE(equalsIgnoreAsciiCase(u"Lpt9", u"LPT9"));
     EXPECT_FALSE(equalsIgnoreAsciiCase(u"\u00E9", u"\u00C9"));
     EXPECT_FALSE(equalsIgnoreAsciiCase(u"ab", u"abc"));
 }
 
+// The program's texts use %s, %d and %x; of the other conversions only the edges stay.
 TEST(FormatTest, ConversionsAndLength) {
-    EXPECT_EQ(format(u"%s: %d items, %u left, %i%%", {WideText(u"App"), -3, 7u, int32_t{5}}),
-              u"App: -3 items, 7 left, 5%");
-    EXPECT_EQ(format(u"0x%08x %X %c", {uint32_t{0xbeef}, size_t{255}, u'Z'}), u"0x0000beef FF Z");
-    EXPECT_EQ(format(u"[%5d|%-4s|%05d|%.2s]", {42, u"ab", -42, std::u16string_view(u"xyz")}),
-              u"[   42|ab  |-0042|xy]");
+    EXPECT_EQ(format(u"%s: %d items, %x%%", {WideText(u"App"), -3, uint32_t{0xbeef}}),
+              u"App: -3 items, beef%");
     EXPECT_EQ(format(u"%x %u", {-1, -1}), u"ffffffff 4294967295");
     EXPECT_EQ(format(u"%d %lu", {INT64_MIN, uint64_t{18446744073709551615u}}),
               u"-9223372036854775808 18446744073709551615");
@@ -62,7 +54,6 @@ TEST(NumbersTest, TextsAndParsers) {
     EXPECT_EQ(numberToText(255, 16), u"0xFF");
     EXPECT_EQ(numberToText(0, 16), u"0x0");
     EXPECT_EQ(numberToText(0xFFFFFFFF, 16), u"0xFFFFFFFF");
-    EXPECT_EQ(numberToText(5, 2), u"101");
     EXPECT_EQ(intToText(-2147483647 - 1), u"-2147483648");
     EXPECT_EQ(stampToText(18446744073709551614u), u"18446744073709551614");
 
@@ -101,7 +92,6 @@ TEST(DateTimeTest, StampsFieldsAndShortDates) {
               std::tuple(2024, 2, 29, 23, 59, 58, 999, 4u, dt.stamp));
     const DateTime carried = DateTime::fromFields(2023, 2, 29);
     EXPECT_EQ(std::tuple(carried.month, carried.day), std::tuple(3, 1));
-    EXPECT_EQ(DateTime::fromFields(9999, 12, 31).year, 9999);
     EXPECT_LT(DateTime::fromFields(65535, 12, 31).stamp, UINT64_MAX);
 
     const DateTime date = DateTime::fromFields(2010, 3, 5); // a Friday
@@ -110,20 +100,16 @@ TEST(DateTimeTest, StampsFieldsAndShortDates) {
     names.longWeekdays[5] = u"Friday";
     names.shortMonths[2] = u"Mar";
     names.longMonths[2] = u"March";
-    EXPECT_EQ(FormatShortDate(date, u"dd.MM.yyyy", names), u"05.03.2010");
-    EXPECT_EQ(FormatShortDate(date, u"d/M/yy", names), u"5/3/10");
+    // Quotes are copied; counts without a meaning give nothing.
+    EXPECT_EQ(FormatShortDate(date, u"dd.MM.yyyy d/M/yy 'de'", names), u"05.03.2010 5/3/10 '5e'");
     EXPECT_EQ(FormatShortDate(date, u"y|yyy|yyyyy|ddddd|MMMMM", names), u"0||||");
     EXPECT_EQ(FormatShortDate(date, u"ddd dddd, d MMM MMMM", names), u"Fri Friday, 5 Mar March");
-    EXPECT_EQ(FormatShortDate(date, u"'de' yyyy-MM-dd", names),
-              u"'5e' 2010-03-05"); // quotes copied
-    EXPECT_EQ(FormatShortDate(date, u"", names), u"");
     EXPECT_EQ(FormatShortDate(DateTime::fromFields(7, 1, 1), u"yyyy yy", names), u"1601 01");
 
-    const DateTime now = DateTime::now();
-    EXPECT_TRUE(now.year >= 2020 && DateTime::fromStamp(now.stamp).day == now.day);
     const WideText pattern = LocaleShortDatePattern();
     EXPECT_TRUE(pattern.find(u'd') != WideText::npos && pattern.find(u'E') == WideText::npos);
-    EXPECT_FALSE(LocaleDateNames().longMonths[11].empty() || FormatShortDate(now).empty());
+    EXPECT_FALSE(LocaleDateNames().longMonths[11].empty() ||
+                 FormatShortDate(DateTime::now()).empty());
 }
 
 } // namespace

@@ -127,6 +127,21 @@ struct ChosenFiles : AnsweringFileDialogs {
     QStringList many;
 };
 
+// What the document announces: a letter per package part changed ("HLPDNB": Header, Logo...),
+// per item changed ("ACRM": Added, Changed, Removed, Moved; lower case when not by the Phone
+// View) and "(" and ")" around an edit batch.
+struct DocumentLog : DocumentListener {
+    void packageChanged(const PackageChange& change) override {
+        seen += "HLPDNB"[int(change.kind)];
+    }
+    void itemChanged(const ItemChange& change) override {
+        seen += (change.source == ItemChangeSource::Phone ? "ACRM" : "acrm")[int(change.type)];
+    }
+    void editBatchStarted() override { seen += "("; }
+    void editBatchEnded() override { seen += ")"; }
+    std::string seen;
+};
+
 // The application in a folder of the test's own; message boxes and file dialogs are answered
 // by the test and a dialog nobody answers cannot hang it.
 class AppTest : public ::testing::Test {
@@ -168,18 +183,16 @@ class PackageViewTest : public AppTest {
 protected:
     void open(const std::string& text, bool show = true) {
         ASSERT_EQ(document.open(dir.write("App/App.pkg", text), false), err::kOk);
-        if (!view)
-            view.reset(make());
+        if (!view) {
+            if constexpr (std::is_null_pointer_v<decltype(Factory)>)
+                view = std::make_unique<View>(app, registry, nullptr);
+            else
+                view.reset(static_cast<View*>(Factory(app, registry, nullptr)));
+        }
         if (show) {
             view->show();
             view->activate();
         }
-    }
-    View* make() {
-        if constexpr (std::is_null_pointer_v<decltype(Factory)>)
-            return new View(app, registry, nullptr);
-        else
-            return static_cast<View*>(Factory(app, registry, nullptr));
     }
     // Saves, so that the modified flag tells what comes after.
     void save() { ASSERT_EQ(document.save(), err::kOk); }

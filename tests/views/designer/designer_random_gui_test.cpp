@@ -6,18 +6,13 @@
 #include "views/dialogs/condition_dialog.h"
 #include "views/dialogs/install_file_dialog.h"
 
-#include <QTreeWidgetItemIterator>
-
 #include <random>
 
 namespace tb::test {
 namespace {
 
-std::vector<QTreeWidgetItem*> Nodes(QTreeWidget& tree) {
-    std::vector<QTreeWidgetItem*> all;
-    for (QTreeWidgetItemIterator node(&tree); *node; ++node)
-        all.push_back(*node);
-    return all;
+QList<QTreeWidgetItem*> Nodes(const QTreeWidget& tree) {
+    return tree.findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
 }
 
 TEST_F(DesignerTest, RandomEditsKeepTreePackageAndFileInStep) {
@@ -46,8 +41,8 @@ TEST_F(DesignerTest, RandomEditsKeepTreePackageAndFileInStep) {
     std::string history;
     int made = 0;
     for (int step = 0; step < 200; ++step) {
-        const std::vector<QTreeWidgetItem*> nodes = Nodes(tree);
-        tree.selectNode(nodes[pick(nodes.size())]);
+        const QList<QTreeWidgetItem*> nodes = Nodes(tree);
+        tree.selectNode(nodes[pick(size_t(nodes.size()))]);
         history += std::to_string(step) + " on " + selected() + ": ";
         // Adds outweigh removals, so the tree grows and nests.
         const size_t roll = pick(20);
@@ -77,7 +72,7 @@ TEST_F(DesignerTest, RandomEditsKeepTreePackageAndFileInStep) {
         ASSERT_EQ(shown(), model()) << history;
         ASSERT_EQ(readBack(), model()) << history;
     }
-    EXPECT_GT(Nodes(tree).size(), 30u) << history;
+    EXPECT_GT(Nodes(tree).size(), 30) << history;
 }
 
 } // namespace

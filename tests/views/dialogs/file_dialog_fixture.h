@@ -20,9 +20,8 @@ struct ChangeLog : DocumentListener {
 inline const int kMarker = 0;
 inline const EditOrigin kBy{ItemChangeSource::Sequence, &kMarker};
 
-// The package's header (English and French, UID 0xA0001234) and a sequence of files: plain
-// ones at the top level, inside an option and inside a condition branch, a file shown in a
-// viewer, a language-dependent file and a null file.
+// A header (English and French, UID 0xA0001234) and files: plain ones at the top level, in an
+// option and in a condition branch, one shown in a viewer, one per language and a null file.
 inline const std::string kHeader = "&EN,FR\n#{\"App\",\"App FR\"},(0xA0001234),1,0,0\n"
                                    "%{\"V\",\"V\"}\n:\"V\"\n";
 inline const std::string kFiles =
