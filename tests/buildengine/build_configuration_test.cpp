@@ -16,9 +16,8 @@ struct Recorder : BuildConfigurationListener {
 };
 
 TEST(BuildConfiguration, StartsWithFirstSdkGcceUrelAndRefusesUnknownValues) {
-    SdkList sdks(2);
-    sdks[0].id = u"A";
-    sdks[1] = {u"", u"B", u"", true}; // the default is not the first choice
+    const SdkList sdks{{u"", u"A", u"", false},
+                       {u"", u"B", u"", true}}; // the default is not the first choice
     BuildConfiguration config(sdks);
     const auto state = [&] {
         return std::tuple(config.currentSdk(), config.platform(), config.target());
