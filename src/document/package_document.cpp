@@ -222,7 +222,7 @@ ErrorCode PackageDocument::save() {
     return err::kOk;
 }
 
-bool PackageDocument::closeWithQuestion(UserPrompt& prompt) {
+bool PackageDocument::saveWithQuestion(UserPrompt& prompt) {
     if (!package_)
         return true;
     commitEdits();
@@ -232,12 +232,18 @@ bool PackageDocument::closeWithQuestion(UserPrompt& prompt) {
             prompt.showError(messages::SaveMessage(code));
             return false;
         }
-        break;
+        return true;
     case PromptAnswer::No:
-        break;
+        return true;
     case PromptAnswer::Cancel:
         return false;
     }
+    return false;
+}
+
+bool PackageDocument::closeWithQuestion(UserPrompt& prompt) {
+    if (!saveWithQuestion(prompt))
+        return false;
     close();
     return true;
 }

@@ -65,8 +65,10 @@ public:
     // The entry is moved to the front before the opened event.
     ErrorCode openRecent(size_t index);
     ErrorCode save();
-    // Asks "Save any changes?" for an open package; true when the caller may go on (the
-    // package is then closed). A failed save is reported through prompt and stops.
+    // Asks "Save any changes?" for an open package and saves on Yes; true when the caller may
+    // go on. A failed save is reported through prompt and stops, so no change is lost.
+    bool saveWithQuestion(UserPrompt& prompt);
+    // saveWithQuestion, then closes the package when the caller may go on.
     bool closeWithQuestion(UserPrompt& prompt);
     void close();
     // Writes a copy with every source path resolved for sdk, platform and target.

@@ -4,6 +4,7 @@
 #include "document/application.h"
 #include "document/messages.h"
 #include "model/tables.h"
+#include "shell/message_box_prompt.h"
 #include "shell/package_languages_dialog.h"
 #include "ui/dialog_buttons.h"
 #include "ui/file_dialogs.h"
@@ -252,18 +253,9 @@ void NewPackageDialog::tryCreate() {
     if (problem == messages::kInvalidLocation)
         return refuse(*problem, locationEdit_);
 
-    PackageDocument& document = app_.document;
-    if (document.isOpen()) {
-        switch (ui::AskYesNoCancel(this, ui::ToQString(messages::kSaveChanges))) {
-        case ui::MessageAnswer::Cancel: return;
-        case ui::MessageAnswer::Yes:
-            // The open package's changes must not be lost to the new one.
-            if (ErrorCode code = document.save(); code != err::kOk)
-                return ui::ShowError(this, ui::ToQString(messages::SaveMessage(code)));
-            break;
-        default: break;
-        }
-    }
+    MessageBoxPrompt prompt(this);
+    if (!app_.document.saveWithQuestion(prompt))
+        return;
     // Looked at after the save: the open package may be the one in the way.
     if ((problem = CheckNewPackage(request)))
         return refuse(*problem, nameEdit_);

@@ -202,7 +202,7 @@ TEST_F(NewPackageTest, RefusalsAndTheSaveQuestionInTheirOrder) {
     // A save that fails is said and keeps the wizard open: the changes are not lost.
     fs::remove(oldPath);
     fs::create_directory(oldPath);
-    boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    boxes.answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::No}; // Ok: the error
     NewPackageDialog again(nullptr, app);
     EXPECT_FALSE(create(again, "New"));
     EXPECT_EQ(lastMessage(), ToQString(messages::SaveMessage(err::kAccessDenied)));

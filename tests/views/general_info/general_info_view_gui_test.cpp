@@ -1,7 +1,6 @@
 #include "views/general_info/general_info_view.h"
 
 #include "editing/file_checks.h"
-#include "shell/build_command.h"
 #include "shell/build_gui_fixture.h"
 #include "ui/qt_text.h"
 #include "views/general_info/logo_section.h"
@@ -75,9 +74,7 @@ protected:
     }
     // Gives the build number afterwards and whether the package is modified.
     std::pair<int, bool> build() {
-        RunBuildCommand(nullptr, app, {});
-        WaitFor([this] { return !app.buildController.building(); });
-        QCoreApplication::processEvents(); // events of the run after the dialog closed
+        runBuild(nullptr);
         return {package().versionBuild, app.document.modified()};
     }
     GeneralInfoView view{app, commands, nullptr};
